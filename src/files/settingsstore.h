@@ -1,0 +1,29 @@
+#pragma once
+// The two settings kept between runs: the interface language (per-user settings store, key "K-204", value
+// "BinaryValue") and the serial port number (byte 0 of the file "parameter" beside the executable).
+
+#include <QByteArray>
+#include <QString>
+#include <QVariant>
+
+namespace settings {
+
+// The language index from the stored value: a 4-byte binary value (first two bytes as a signed 16-bit
+// little-endian number) or a text; the last hexadecimal digit of the number is the index. An absent value,
+// a failed conversion, and digits 2..9 give 0.
+int languageFromStoredValue(const QVariant &stored);
+// The 4-byte binary value written at shutdown: the index, then three zero bytes.
+QByteArray storedLanguageValue(int languageIndex);
+
+// Read and write through the platform's per-user store (QSettings on Linux, the registry on Windows).
+int readLanguage();
+void writeLanguage(int languageIndex);
+
+// The port file: created empty when absent; byte 0 is the port number (0 when the file is empty or cannot be
+// opened). Writing rewrites only byte 0 and keeps any further bytes; returns false on failure.
+int readPortNumber(const QString &path);
+bool writePortNumber(const QString &path, int portNumber);
+// "parameter" in the directory of the running executable.
+QString defaultPortFilePath();
+
+} // namespace settings

@@ -1,0 +1,2 @@
+// Placeholder until the codecs land.
+#include "image/codecs.h"
