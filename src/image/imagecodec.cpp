@@ -1,4 +1,343 @@
-// Placeholder until decode/encode land.
 #include "image/imagecodec.h"
-RadioConfig decode(const MemoryImage &, const RadioConfig &current) { return current; }
-MemoryImage encode(const RadioConfig &, const MemoryImage &previous) { return previous; }
+
+#include "image/bands.h"
+#include "image/choicelists.h"
+#include "image/codecs.h"
+#include "image/tones.h"
+
+namespace {
+
+int bit(std::uint8_t byte, unsigned n) {
+    return (byte >> n) & 1;
+}
+
+// Power is read from bits 0..1: 0 Low, 1 High, 2 Middle; 3 (never written) is taken as High.
+int powerFromBits(std::uint8_t flags) {
+    static const int positions[4] = {0, 1, 2, 1};
+    return positions[flags & mem::ChFlagPowerMask];
+}
+
+// A list position taken from the image: a control refuses a position beyond its list and keeps its own.
+int listPosition(int stored, int listSize, int current) {
+    return stored >= 0 && stored < listSize ? stored : current;
+}
+
+// A ranged general setting: out of its accepted range it shows its default; the list may still refuse.
+int rangedPosition(std::uint8_t stored, int maxAccepted, int defaultPosition, int listSize, int current) {
+    const int position = stored <= maxAccepted ? stored : defaultPosition;
+    return listPosition(position, listSize, current);
+}
+
+QString channelNumberText(std::uint8_t stored) {
+    return stored <= 128 ? QString::number(stored) : QString();
+}
+
+int storedTonePosition(std::uint8_t low, std::uint8_t high) {
+    return toneIndex(toneText(low, high));
+}
+
+void decodeChannel(const MemoryImage &image, int n, Channel &channel) {
+    const std::uint8_t *r = image.data() + mem::channelOffset(n);
+    channel = Channel{};
+    if (r[mem::ChRx] == mem::Empty)
+        return;
+    channel.rx = freqText(r + mem::ChRx);
+    channel.tx = r[mem::ChTx] != mem::Empty ? freqText(r + mem::ChTx) : QString();
+    channel.rxTone =
+        r[mem::ChRxTone] == mem::Empty ? 0 : storedTonePosition(r[mem::ChRxTone], r[mem::ChRxTone + 1]);
+    channel.txTone =
+        r[mem::ChTxTone] == mem::Empty ? 0 : storedTonePosition(r[mem::ChTxTone], r[mem::ChTxTone + 1]);
+    const std::uint8_t flags = r[mem::ChFlags];
+    channel.power = powerFromBits(flags);
+    channel.busyLock = bit(flags, mem::ChFlagBusyLockBit);
+    channel.scanAdd = bit(flags, mem::ChFlagScanAddBit);
+    channel.bandwidth = bit(flags, mem::ChFlagBandwidthBit);
+    channel.txProhibit = bit(flags, mem::ChFlagTxProhibitBit);
+}
+
+void decodeGeneral(const MemoryImage &image, const RadioConfig &current, RadioConfig &out) {
+    const GeneralSettings &cur = current.general;
+    GeneralSettings &g = out.general;
+    g.aDisplayMode = rangedPosition(image[mem::GenADisplayMode], 3, 1, lists::TwoChoices, cur.aDisplayMode);
+    out.vfoA.step = rangedPosition(image[mem::GenAStep], 7, 1, lists::Step, current.vfoA.step);
+    g.bDisplayMode = rangedPosition(image[mem::GenBDisplayMode], 1, 0, lists::TwoChoices, cur.bDisplayMode);
+    g.squelchLevel = rangedPosition(image[mem::GenSquelch], 9, 5, lists::SquelchLevel, cur.squelchLevel);
+    g.aChannel = channelNumberText(image[mem::GenAChannel]);
+
+    const std::uint8_t b1 = image[mem::GenBits1];
+    g.beep = bit(b1, 0);
+    g.dualStandby = bit(b1, 1);
+    g.batterySave = bit(b1, 2);
+    g.keyLock = bit(b1, 3);
+    g.radioMonitor = bit(b1, 4);
+    g.scanMode = bit(b1, 6);
+    g.radioSearchMode = bit(b1, 7);
+
+    const std::uint8_t b2 = image[mem::GenBits2];
+    g.keyLockMode = b2 & 0x03;
+    g.rogerBeep = bit(b2, 2);
+    g.powerOnPassword = bit(b2, 3);
+    g.mainChannel = bit(b2, 4);
+    g.squelchTail = bit(b2, 5);
+    g.backlight = listPosition(b2 >> 6, lists::Backlight, cur.backlight);
+
+    const std::uint8_t b3 = image[mem::GenBits3];
+    g.voxGain = b3 >> 5;
+    g.voxDelay = (b3 >> 3) & 0x03;
+    g.voxInhibitOnReceive = bit(b3, 2) != 0;
+    g.voxSwitch = bit(b3, 0);
+
+    g.openDisplayMode =
+        rangedPosition(image[mem::GenOpenDisplay], 2, 1, lists::OpenDisplayMode, cur.openDisplayMode);
+    g.memoryDisplayMode =
+        rangedPosition(image[mem::GenMemoryDisplay], 1, 1, lists::TwoChoices, cur.memoryDisplayMode);
+    g.bChannel = channelNumberText(image[mem::GenBChannel]);
+    g.autoPowerOff =
+        rangedPosition(image[mem::GenAutoPowerOff], 15, 0, lists::AutoPowerOff, cur.autoPowerOff);
+    out.vfoB.step = rangedPosition(image[mem::GenBStep], 7, 1, lists::Step, current.vfoB.step);
+    g.channelNameEditable =
+        rangedPosition(image[mem::GenNameEditable], 2, 0, lists::TwoChoices, cur.channelNameEditable);
+    g.timeoutTimer = rangedPosition(image[mem::GenTimeout], 7, 2, lists::TimeoutTimer, cur.timeoutTimer);
+
+    g.displayCharacters = bytesToText(image.data() + mem::PowerOnText, mem::PowerOnTextSize);
+    g.password = bytesToText(image.data() + mem::Password, mem::PasswordSize);
+    g.allowCancel = cur.allowCancel; // not in the image
+}
+
+void decodeVfo(const MemoryImage &image, std::size_t base, bool sideA, const VfoSettings &cur,
+               VfoSettings &v) {
+    const std::uint8_t *s = image.data() + base;
+    v.freq = freqText(s + mem::VfoFreq);
+    v.offset = offsetText(s + mem::VfoOffset);
+    // No empty test here: FF FF decodes to a text that is not in the tone list, hence position 0.
+    v.rxTone = storedTonePosition(s[mem::VfoRxTone], s[mem::VfoRxTone + 1]);
+    v.txTone = storedTonePosition(s[mem::VfoTxTone], s[mem::VfoTxTone + 1]);
+    const std::uint8_t flags = s[mem::VfoFlags];
+    v.power = powerFromBits(flags);
+    v.busyLock = bit(flags, 2);
+    v.scanAdd = bit(flags, 3);
+    v.bandwidth = bit(flags, 4);
+    v.txProhibit = bit(flags, 5);
+    if (sideA) {
+        v.scramble = bit(flags, 6);
+        v.companding = bit(flags, 7);
+    } else {
+        v.scramble = cur.scramble;
+        v.companding = cur.companding;
+    }
+    v.shift = listPosition(s[mem::VfoShift], lists::Shift, cur.shift);
+}
+
+void decodeFm(const MemoryImage &image, const FmSettings &cur, FmSettings &fm) {
+    for (int k = 0; k < mem::FmChannelCount; ++k) {
+        const std::size_t at = mem::FmChannels + std::size_t(k) * 2;
+        fm.channels[std::size_t(k)] = fmText(image[at], image[at + 1]);
+    }
+    fm.channel = image[mem::FmChannel];
+    fm.displayMode = listPosition(image[mem::FmDisplayMode], lists::FmDisplayMode, cur.displayMode);
+    fm.step = listPosition(image[mem::FmStep], lists::FmStep, cur.step);
+    fm.vfo = fmText(image[mem::FmVfo], image[mem::FmVfo + 1]);
+}
+
+// ---- encode helpers ----
+
+// Assigns a value to a byte; a value that does not fit a byte leaves the byte as it was.
+void put(MemoryImage &w, std::size_t at, long long value) {
+    if (value >= 0 && value <= 255)
+        w[at] = std::uint8_t(value);
+}
+
+void fill(MemoryImage &w, std::size_t from, std::size_t to, std::uint8_t value) {
+    for (std::size_t i = from; i <= to; ++i)
+        w[i] = value;
+}
+
+void putBytes(MemoryImage &w, std::size_t at, const std::array<std::uint8_t, 4> &bytes) {
+    for (std::size_t i = 0; i < 4; ++i)
+        w[at + i] = bytes[i];
+}
+
+// A tone position: 0 is FF FF; a position the list does not have leaves both bytes as they were.
+void putTone(MemoryImage &w, std::size_t at, int position) {
+    if (position == 0) {
+        w[at] = w[at + 1] = mem::Empty;
+        return;
+    }
+    if (position < 0 || position >= ToneCount)
+        return;
+    const ToneBytes t = toneCode(toneEntry(position));
+    w[at] = t.low;
+    w[at + 1] = t.high;
+}
+
+// Text characters one per byte, 0xFF where the text is shorter; a character beyond Latin-1 does not fit a
+// byte and leaves that byte as it was.
+void putText(MemoryImage &w, std::size_t at, std::size_t size, const QString &text) {
+    for (std::size_t i = 0; i < size; ++i) {
+        if (i < std::size_t(text.size()))
+            put(w, at + i, text[qsizetype(i)].unicode());
+        else
+            w[at + i] = mem::Empty;
+    }
+}
+
+// The value of a text's leading digits (after blanks and a sign); 0 when there are none.
+long long leadingInteger(const QString &text) {
+    const QString t = text.trimmed();
+    int i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+'))) {
+        negative = t[i] == QLatin1Char('-');
+        ++i;
+    }
+    long long v = 0;
+    for (; i < t.size() && t[i].isDigit() && t[i].unicode() < 128; ++i) {
+        v = v * 10 + (t[i].unicode() - '0');
+        if (v > 1000000)
+            break; // far beyond a byte already
+    }
+    return negative ? -v : v;
+}
+
+void encodeChannel(MemoryImage &w, int n, const Channel &c) {
+    const std::size_t b = mem::channelOffset(n);
+    if (c.rx.isEmpty()) {
+        fill(w, b, b + mem::ChannelRecordSize - 1, mem::Empty);
+        return;
+    }
+    putBytes(w, b + mem::ChRx, freqBytes(c.rx));
+    if (c.tx.isEmpty())
+        fill(w, b + mem::ChTx, b + mem::ChTx + 3, mem::Empty);
+    else
+        putBytes(w, b + mem::ChTx, freqBytes(c.tx));
+    putTone(w, b + mem::ChRxTone, c.rxTone);
+    putTone(w, b + mem::ChTxTone, c.txTone);
+    put(w, b + mem::ChFlags,
+        c.power + 4LL * c.busyLock + 8LL * c.scanAdd + 16LL * c.bandwidth + 32LL * c.txProhibit +
+            mem::ChFlagFixed);
+}
+
+void encodeGeneral(MemoryImage &w, const RadioConfig &config) {
+    const GeneralSettings &g = config.general;
+    put(w, mem::GenADisplayMode, g.aDisplayMode);
+    w[mem::GenFixedOne] = 1;
+    put(w, mem::GenAStep, config.vfoA.step);
+    put(w, mem::GenBDisplayMode, g.bDisplayMode);
+    put(w, mem::GenSquelch, g.squelchLevel);
+    if (g.aChannel.isEmpty())
+        w[mem::GenAChannel] = mem::Empty;
+    else
+        put(w, mem::GenAChannel, leadingInteger(g.aChannel));
+    put(w, mem::GenBits1,
+        g.beep + 2LL * g.dualStandby + 4LL * g.batterySave + 8LL * g.keyLock + 16LL * g.radioMonitor + 32 +
+            64LL * g.scanMode + 128LL * g.radioSearchMode);
+    const int backlight = (g.backlight == 0 || g.backlight == 1) ? g.backlight : 2;
+    put(w, mem::GenBits2,
+        g.keyLockMode + 4LL * g.rogerBeep + 8LL * g.powerOnPassword + 16LL * g.mainChannel +
+            32LL * g.squelchTail + 64LL * backlight);
+    // Assembled from the low bits of each field, so it always fits.
+    w[mem::GenBits3] =
+        std::uint8_t(((g.voxGain & 7) << 5) | ((g.voxDelay & 3) << 3) | 4 | 2 | (g.voxSwitch & 1));
+    put(w, mem::GenOpenDisplay, g.openDisplayMode);
+    put(w, mem::GenMemoryDisplay, g.memoryDisplayMode);
+    put(w, mem::GenBChannel, g.bChannel.isEmpty() ? 0 : leadingInteger(g.bChannel));
+    put(w, mem::GenAutoPowerOff, g.autoPowerOff);
+    put(w, mem::GenBStep, config.vfoB.step);
+    put(w, mem::GenNameEditable, g.channelNameEditable);
+    put(w, mem::GenTimeout, g.timeoutTimer);
+}
+
+void encodeVfo(MemoryImage &w, std::size_t base, const VfoSettings &v, bool sideA) {
+    putBytes(w, base + mem::VfoFreq, freqBytes(v.freq));
+    putBytes(w, base + mem::VfoOffset, offsetBytes(v.offset));
+    putTone(w, base + mem::VfoRxTone, v.rxTone);
+    putTone(w, base + mem::VfoTxTone, v.txTone);
+    const long long high = sideA ? 64LL * v.scramble + 128LL * v.companding : 192;
+    put(w, base + mem::VfoFlags,
+        v.power + 4LL * v.busyLock + 8LL * v.scanAdd + 16LL * v.bandwidth + 32LL * v.txProhibit + high);
+    w[base + mem::VfoPad1] = mem::Empty;
+    put(w, base + mem::VfoShift, v.shift);
+    w[base + mem::VfoPad2] = mem::Empty;
+}
+
+void putFm(MemoryImage &w, std::size_t at, const QString &text) {
+    if (text.isEmpty() || leadingNumber(text) == 0) {
+        w[at] = w[at + 1] = mem::Empty;
+        return;
+    }
+    if (const auto v = fmValue(text)) {
+        w[at] = std::uint8_t(*v >> 8);
+        w[at + 1] = std::uint8_t(*v & 0xFF);
+    }
+}
+
+void encodeFm(MemoryImage &w, const FmSettings &fm) {
+    for (int k = 0; k < mem::FmChannelCount; ++k) {
+        const std::size_t at = mem::FmChannels + std::size_t(k) * 2;
+        const QString &text = fm.channels[std::size_t(k)];
+        if (text.isEmpty()) {
+            w[at] = w[at + 1] = mem::Empty;
+        } else if (const auto v = fmValue(text)) {
+            w[at] = std::uint8_t(*v >> 8);
+            w[at + 1] = std::uint8_t(*v & 0xFF);
+        }
+    }
+    put(w, mem::FmChannel, fm.channel);
+    put(w, mem::FmDisplayMode, fm.displayMode);
+    put(w, mem::FmStep, fm.step);
+    w[mem::FmPad] = mem::Empty;
+    putFm(w, mem::FmVfo, fm.vfo);
+}
+
+} // namespace
+
+RadioConfig decode(const MemoryImage &image, const RadioConfig &current) {
+    RadioConfig out = current;
+    for (int n = 1; n <= mem::ChannelCount; ++n)
+        decodeChannel(image, n, out.channels[std::size_t(n - 1)]);
+    decodeGeneral(image, current, out);
+    if (image[mem::Band] < BandCount)
+        out.band = image[mem::Band];
+    decodeVfo(image, mem::VfoA, true, current.vfoA, out.vfoA);
+    decodeVfo(image, mem::VfoB, false, current.vfoB, out.vfoB);
+    decodeFm(image, current.fm, out.fm);
+    for (std::size_t i = 0; i < 3; ++i) {
+        out.calibration[i] = image[mem::CalibrationA + i];
+        out.calibration[i + 3] = image[mem::CalibrationB + i];
+    }
+    // Names are independent of the records: read for every row, used or not.
+    for (int n = 1; n <= mem::ChannelCount; ++n)
+        out.channels[std::size_t(n - 1)].name = bytesToText(image.data() + mem::nameOffset(n), mem::NameSize);
+    out.dtmf = current.dtmf;
+    return out;
+}
+
+MemoryImage encode(const RadioConfig &config, const MemoryImage &previous) {
+    MemoryImage w = previous;
+    for (int n = 1; n <= mem::ChannelCount; ++n)
+        encodeChannel(w, n, config.channels[std::size_t(n - 1)]);
+    fill(w, mem::UnusedAfterChannels, mem::UnusedAfterChannelsEnd, mem::Empty);
+    encodeGeneral(w, config);
+    for (std::size_t i = 0; i < mem::ModelTextSize; ++i)
+        w[mem::ModelText + i] = std::uint8_t(mem::ModelTextValue[i]);
+    put(w, mem::Band, config.band);
+    w[mem::AlwaysFF] = mem::Empty;
+    putText(w, mem::PowerOnText, mem::PowerOnTextSize, config.general.displayCharacters);
+    fill(w, mem::UnusedAfterPowerOnText, mem::UnusedAfterPowerOnText + 1, mem::Empty);
+    encodeVfo(w, mem::VfoA, config.vfoA, true);
+    encodeVfo(w, mem::VfoB, config.vfoB, false);
+    putText(w, mem::Password, mem::PasswordSize, config.general.password);
+    fill(w, mem::UnusedBeforeFm, mem::FmChannels - 1, mem::Empty);
+    encodeFm(w, config.fm); // 1938..1951 are never written
+    fill(w, mem::UnusedAfterFm, mem::CalibrationB - 1, mem::Empty);
+    for (std::size_t i = 0; i < 3; ++i) {
+        put(w, mem::CalibrationB + i, config.calibration[i + 3]);
+        put(w, mem::CalibrationA + i, config.calibration[i]);
+    }
+    w[mem::CalibrationZero] = 0x00;
+    fill(w, mem::CalibrationPad1, mem::CalibrationA - 1, mem::Empty);
+    fill(w, mem::CalibrationPad2, mem::CalibrationAreaEnd, mem::Empty);
+    for (int n = 1; n <= mem::ChannelCount; ++n)
+        putText(w, mem::nameOffset(n), mem::NameSize, config.channels[std::size_t(n - 1)].name);
+    return w;
+}
