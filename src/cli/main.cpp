@@ -1,1 +1,58 @@
-int main() { return 0; }
+// orlex-k7-cli: the programmer's core on the command line. One table lists the commands; each command lives
+// in its own file and takes the arguments that follow its name.
+
+#include "cli/cliutil.h"
+#include "cli/filecommands.h"
+
+#include <QCoreApplication>
+
+#include <iterator>
+
+namespace {
+
+int runHelp(const QStringList &args);
+
+const cli::Command commands[] = {
+    {"decode", "FILE.dat", "print the configuration held by a data file as JSON", cli::runDecode},
+    {"encode", "FILE.json -o OUT.dat", "write the data file of a JSON configuration", cli::runEncode},
+    // Radio link commands (src/cli/linkcommands.h) are listed here, one line each.
+    {"--help", "", "show this help", runHelp},
+};
+
+QByteArray helpText() {
+    QByteArray text = QByteArray("Usage: ") + cli::ProgramName + " COMMAND [ARGUMENTS]\n\nCommands:\n";
+    for (const cli::Command &c : commands) {
+        QByteArray line = QByteArray("  ") + c.name;
+        if (*c.usage)
+            line += QByteArray(" ") + c.usage;
+        text += line.leftJustified(34, ' ') + ' ' + c.summary + '\n';
+    }
+    text += "\nThe JSON format is described in README.md (section \"Command-line tool\").\n";
+    return text;
+}
+
+int runHelp(const QStringList &) {
+    cli::out(helpText());
+    return cli::Ok;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty())
+        return cli::fail(
+            QStringLiteral("no command given; try '%1 --help'").arg(QLatin1String(cli::ProgramName)),
+            cli::Usage);
+    const QString name = args.takeFirst();
+    if (name == QLatin1String("-h") || name == QLatin1String("help"))
+        return runHelp(args);
+    for (const cli::Command &c : commands) {
+        if (name == QLatin1String(c.name))
+            return c.run(args);
+    }
+    return cli::fail(
+        QStringLiteral("unknown command '%1'; try '%2 --help'").arg(name, QLatin1String(cli::ProgramName)),
+        cli::Usage);
+}
