@@ -2,14 +2,90 @@
 
 #include "app/document.h"
 #include "app/language.h"
+#include "app/twips.h"
+#include "editors/channelgridview.h"
+#include "editors/channelitemdelegate.h"
+#include "editors/channeltablemodel.h"
+#include "editors/clientscrollarea.h"
 
-ChannelEditorWindow::ChannelEditorWindow(Document &document, QWidget *parent) : QWidget(parent), m_document(document) {
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int WindowWidthTwips = 12635;
+constexpr int WindowHeightTwips = 7200;
+constexpr int GridHeightTwips = 6615;
+} // namespace
+
+ChannelEditorWindow::ChannelEditorWindow(Document &document, QWidget *parent)
+    : QWidget(parent), m_document(document) {
     setObjectName(QStringLiteral("Form1"));
+
+    m_model = new ChannelTableModel(m_document, this);
+    m_scrollArea = new ClientScrollArea(this);
+    m_scrollArea->setObjectName(QStringLiteral("ClientScrollArea"));
+    m_client = new QWidget;
+    m_client->setObjectName(QStringLiteral("picClient"));
+    m_grid = new ChannelGridView(m_client);
+    m_grid->setModel(m_model);
+    m_delegate = new ChannelItemDelegate(*m_model, *m_grid);
+    m_grid->setChannelDelegate(m_delegate);
+    layoutGrid();
+    m_scrollArea->setWidget(m_client);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scrollArea);
+
+    m_grid->setCurrentIndex(m_model->index(0, ChannelTableModel::RxColumn));
+    resize(twipsToPixels(WindowWidthTwips), twipsToPixels(WindowHeightTwips));
+
     retranslate();
     connect(&Language::instance(), &Language::changed, this, &ChannelEditorWindow::retranslate);
 }
 
-void ChannelEditorWindow::retranslate() { setWindowTitle(lang::pick("信道编辑", "Channel Edit")); }
+void ChannelEditorWindow::layoutGrid() {
+    QHeaderView *header = m_grid->horizontalHeader();
+    header->setDefaultAlignment(Qt::AlignCenter);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setHighlightSections(false);
+    QHeaderView *rows = m_grid->verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setMinimumSectionSize(1);
+    rows->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
 
-void ChannelEditorWindow::startForm() {}
-void ChannelEditorWindow::commitOpenEdit() {}
+    int width = 0;
+    for (int column = 0; column < ChannelTableModel::ColumnCount; ++column) {
+        const int w = twipsToPixels(ChannelTableModel::columnWidthTwips(column));
+        m_grid->setColumnWidth(column, w);
+        width += w;
+    }
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    width += m_grid->verticalScrollBar()->sizeHint().width() + 2 * m_grid->frameWidth();
+    m_grid->setGeometry(0, 0, width, twipsToPixels(GridHeightTwips));
+    // The panned area is the grid plus two pixels each way.
+    m_client->setFixedSize(m_grid->width() + 2, m_grid->height() + 2);
+}
+
+void ChannelEditorWindow::retranslate() {
+    setWindowTitle(lang::pick("信道编辑", "Channel Edit"));
+}
+
+void ChannelEditorWindow::startForm() {
+    m_delegate->cancelEdit();
+    m_document.clearChannels();
+}
+
+void ChannelEditorWindow::commitOpenEdit() {
+    m_grid->finishEdit();
+}
+
+void ChannelEditorWindow::mousePressEvent(QMouseEvent *event) {
+    // A click beside the grid ends an open edit.
+    m_grid->finishEdit();
+    QWidget::mousePressEvent(event);
+}

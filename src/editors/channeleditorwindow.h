@@ -3,6 +3,10 @@
 
 #include <QWidget>
 
+class ChannelGridView;
+class ChannelItemDelegate;
+class ChannelTableModel;
+class ClientScrollArea;
 class Document;
 
 class ChannelEditorWindow : public QWidget {
@@ -13,8 +17,18 @@ public:
     void startForm();
     // Takes an open frequency or name edit into the table (before a radio read or write).
     void commitOpenEdit();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
 private:
     void retranslate();
+    void layoutGrid();
 
     Document &m_document;
+    ChannelTableModel *m_model = nullptr;
+    ClientScrollArea *m_scrollArea = nullptr;
+    QWidget *m_client = nullptr;
+    ChannelGridView *m_grid = nullptr;
+    ChannelItemDelegate *m_delegate = nullptr;
 };
