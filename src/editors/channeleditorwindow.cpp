@@ -22,6 +22,10 @@ constexpr int GridHeightTwips = 6615;
 ChannelEditorWindow::ChannelEditorWindow(Document &document, QWidget *parent)
     : QWidget(parent), m_document(document) {
     setObjectName(QStringLiteral("Form1"));
+    // The column widths are fixed in twips; an 8 point face fits "000.00000" into the frequency columns.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
 
     m_model = new ChannelTableModel(m_document, this);
     m_scrollArea = new ClientScrollArea(this);
@@ -51,6 +55,7 @@ void ChannelEditorWindow::layoutGrid() {
     header->setDefaultAlignment(Qt::AlignCenter);
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setHighlightSections(false);
+    header->setSectionsClickable(false);
     QHeaderView *rows = m_grid->verticalHeader();
     rows->hide();
     rows->setSectionResizeMode(QHeaderView::Fixed);

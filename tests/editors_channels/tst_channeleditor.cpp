@@ -36,6 +36,8 @@ private slots:
     void emptyChannelOpensRxEditor_data();
     void emptyChannelOpensRxEditor();
     void rightClick();
+    void enterAndClickBesideGrid();
+    void scrollEndsEdit();
     void listPickCommits();
     void leavingListWithoutPick();
     void names_data();
@@ -354,6 +356,38 @@ void TestChannelEditor::rightClick() {
     click(1, 5, Qt::RightButton);
     QVERIFY(!openEditor());
     QCOMPARE(cell(1, 1), QString("146.00000"));
+    QVERIFY(grid()->hasFocus());
+}
+
+void TestChannelEditor::enterAndClickBesideGrid() {
+    setChannel(0, "145.00000");
+    grid()->setFocus();
+    grid()->setCurrentIndex(grid()->model()->index(0, 2));
+    QTest::keyClick(grid(), Qt::Key_Return);
+    QLineEdit *edit = textEditor("Text1");
+    QVERIFY(edit);
+    QCOMPARE(edit->text(), QString("145.00000"));
+    edit->setText("146");
+    // A click on the window beside the grid ends the edit like any focus loss.
+    QVERIFY(m_window->width() > grid()->width() + 20);
+    const QPoint beside(m_window->width() - 5, 100);
+    QWidget *target = m_window->childAt(beside);
+    QVERIFY(target);
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(m_window.get(), beside));
+    QVERIFY(!openEditor());
+    QCOMPARE(cell(0, 2), QString("146.00000"));
+    QCOMPARE(cell(0, 1), QString("145.00000"));
+}
+
+void TestChannelEditor::scrollEndsEdit() {
+    setChannel(0, "145.00000");
+    click(0, 1);
+    QLineEdit *edit = textEditor("Text1");
+    QVERIFY(edit);
+    edit->setText("147");
+    grid()->verticalScrollBar()->setValue(5);
+    QVERIFY(!openEditor());
+    QCOMPARE(cell(0, 1), QString("147.00000"));
     QVERIFY(grid()->hasFocus());
 }
 
