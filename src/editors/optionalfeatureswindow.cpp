@@ -94,7 +94,6 @@ void OptionalFeaturesWindow::buildUi() {
         picture->setObjectName(QString::fromLatin1(pictureName));
         auto *outer = new QVBoxLayout(box);
         outer->addWidget(picture);
-        outer->addStretch();
         auto *grid = new QGridLayout(picture);
         grid->setContentsMargins(0, 0, 0, 0);
         grid->setVerticalSpacing(4);
@@ -130,12 +129,19 @@ void OptionalFeaturesWindow::buildUi() {
     selectorLayout->addWidget(m_option1);
     selectorLayout->addWidget(m_option2);
 
-    m_leftArea = new QWidget;
-    auto *left = new QGridLayout(m_leftArea);
+    auto *leftArea = new QWidget;
+    auto *left = new QGridLayout(leftArea);
     left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(m_functionFrame, 0, 0, 1, 2, Qt::AlignTop);
     left->addWidget(m_vfoFrames[0], 0, 0, Qt::AlignTop);
     left->addWidget(m_vfoFrames[1], 0, 1, Qt::AlignTop);
+    // Both pages share the same room, so switching pages moves nothing on the right.
+    for (QWidget *page : {static_cast<QWidget *>(m_functionFrame), static_cast<QWidget *>(m_vfoFrames[0]),
+                          static_cast<QWidget *>(m_vfoFrames[1])}) {
+        QSizePolicy policy = page->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        page->setSizePolicy(policy);
+    }
 
     auto *right = new QVBoxLayout;
     right->addWidget(voxFrame);
@@ -143,7 +149,7 @@ void OptionalFeaturesWindow::buildUi() {
     right->addStretch();
 
     auto *root = new QHBoxLayout(this);
-    root->addWidget(m_leftArea, 0, Qt::AlignTop);
+    root->addWidget(leftArea, 0, Qt::AlignTop);
     root->addLayout(right);
 }
 
@@ -188,6 +194,7 @@ QWidget *OptionalFeaturesWindow::createControl(int index) {
     if (isList(row.kind)) {
         auto *box = new QComboBox;
         box->setObjectName(name);
+        box->setSizeAdjustPolicy(QComboBox::AdjustToContents); // never cut an entry, in either language
         for (const OptionTexts &entry : row.entries)
             box->addItem(entry.pick());
         if (row.kind == OptionKind::EditableList) {
@@ -349,15 +356,10 @@ void OptionalFeaturesWindow::retranslate() {
                 edit->setText(typed);
             if (edit)
                 refreshControl(bound); // an entry's text follows the language, a typed text stays
+            // The list keeps no stale minimum width of the other language's entries.
+            box->setMinimumWidth(box->sizeHint().width());
         }
     }
-    // Both pages take the same room, so switching pages does not move the right-hand frames.
-    const QSize function = m_functionFrame->sizeHint();
-    const QSize vfoA = m_vfoFrames[0]->sizeHint();
-    const QSize vfoB = m_vfoFrames[1]->sizeHint();
-    const int spacing = static_cast<QGridLayout *>(m_leftArea->layout())->horizontalSpacing();
-    m_leftArea->setMinimumSize(std::max(function.width(), vfoA.width() + spacing + vfoB.width()),
-                               std::max({function.height(), vfoA.height(), vfoB.height()}));
 }
 
 void OptionalFeaturesWindow::showPage(bool vfo) {

@@ -55,7 +55,6 @@ private:
     Document &m_document;
     std::vector<Bound> m_bound;
     std::vector<std::pair<QWidget *, OptionTexts>> m_captions; // frames and option buttons
-    QWidget *m_leftArea = nullptr;
     QGroupBox *m_functionFrame = nullptr;
     std::array<QGroupBox *, 2> m_vfoFrames{};
     QRadioButton *m_option1 = nullptr;

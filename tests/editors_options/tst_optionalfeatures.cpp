@@ -842,15 +842,16 @@ void TestOptionalFeatures::screenshots() {
     if (dir.isEmpty())
         QSKIP("set ORLEX_K7_SCREENSHOTS to a directory to save the window's pictures");
     QDir().mkpath(dir);
-    m_window->resize(m_window->sizeHint());
     for (int language : {0, 1}) {
         Language::instance().setIndex(language);
+        QTest::qWait(50); // the new texts' sizes reach the layout
+        m_window->adjustSize();
         const QString suffix = language == 0 ? "zh" : "en";
         find<QRadioButton>("Option1")->click();
-        QApplication::processEvents();
+        QTest::qWait(50); // let the layout settle after the page switch
         QVERIFY(m_window->grab().save(dir + "/options_function_" + suffix + ".png"));
         find<QRadioButton>("Option2")->click();
-        QApplication::processEvents();
+        QTest::qWait(50); // let the layout settle after the page switch
         QVERIFY(m_window->grab().save(dir + "/options_vfo_" + suffix + ".png"));
     }
 }
