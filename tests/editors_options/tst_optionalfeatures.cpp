@@ -282,6 +282,12 @@ void TestOptionalFeatures::vfoFrequencies_data() {
     QTest::newRow("letters dropped") << 2 << "Text20"
                                      << "1a74.9b9"
                                      << "174.99000";
+    QTest::newRow("leading zero") << 0 << "Text20"
+                                  << "0145.5"
+                                  << "145.50000";
+    QTest::newRow("second point") << 0 << "Text3"
+                                  << "145.5.3"
+                                  << "145.50000";
     QTest::newRow("cut to 9 characters") << 0 << "Text20"
                                          << "146.1234567"
                                          << "146.12000";
