@@ -1,0 +1,81 @@
+#pragma once
+// The part that the read and the write share: the accumulated receive text RxHex with its four tests, the
+// frames, the watchdog count IdleTicks and the ways a transaction ends. No I/O: a driver feeds received
+// bytes and watchdog ticks in and carries out the returned actions.
+
+#include "link/linkactions.h"
+
+#include <QByteArray>
+
+class Transaction {
+public:
+    static constexpr int LastStep = 196;
+    static constexpr int WatchdogIntervalMs = 50;
+    static constexpr int WatchdogLimit = 10; // a tick with IdleTicks above this ends the transaction
+
+    virtual ~Transaction() = default;
+
+    // Starts the watchdog and sends the programming request "PROGRAM".
+    LinkActions start();
+    // Bytes from the radio, as many as the driver had waiting.
+    LinkActions onBytes(const QByteArray &bytes);
+    // One watchdog tick (every 50 ms while the watchdog runs).
+    LinkActions onTick();
+    // The user gave up (closed the progress window): 45 is sent and the transaction ends as cancelled.
+    LinkActions cancel();
+    // The port failed (cable pulled): the transaction ends as after a time-out. The driver has closed the
+    // port already, so the 45 in the actions cannot be sent any more.
+    LinkActions portFailed();
+    // The answer to a band question (write only).
+    virtual LinkActions answerBandQuestion(bool ok);
+
+    bool isActive() const { return m_active; }
+    LinkOutcome outcome() const { return m_paused ? LinkOutcome::BandQuestion : m_outcome; }
+    int step() const { return m_step; }
+    const QByteArray &rxHex() const { return m_rxHex; }
+    int idleTicks() const { return m_idleTicks; }
+    int receiveThreshold() const { return m_receiveThreshold; }
+    bool watchdogRunning() const { return m_watchdogOn; }
+
+    static const QByteArray &programRequest();
+    static QByteArray readRequest(int address);
+    static QByteArray dataBlock(int address, const QByteArray &data);
+
+protected:
+    // Applies the step table to RxHex (called after new bytes have been appended).
+    virtual void handleStep(LinkActions &actions) = 0;
+
+    // Every send empties RxHex and sets IdleTicks to 0.
+    void send(LinkActions &actions, const QByteArray &frame, bool bytewise = false);
+    void setReceiveThreshold(LinkActions &actions, int threshold);
+    // Sends 45 and ends the transaction with the given outcome.
+    void endWith(LinkActions &actions, LinkOutcome outcome);
+    void stopWatchdog() { m_watchdogOn = false; }
+    void startWatchdog() { m_watchdogOn = true; }
+    void setPaused(bool paused) { m_paused = paused; }
+
+    bool rxContains06() const { return m_rxHex.contains("06"); }
+    bool rxEquals06() const { return m_rxHex == "06"; }
+    bool identificationTest() const { return m_rxHex.size() == 16 && m_rxHex.startsWith("4C512D4834"); }
+    bool blockTest() const { return m_rxHex.size() == 40 && m_rxHex.startsWith("57"); }
+
+    int m_step = 1;
+
+private:
+    QByteArray m_rxHex;
+    int m_idleTicks = 0;
+    int m_receiveThreshold = 1;
+    bool m_active = false;
+    bool m_watchdogOn = false;
+    bool m_paused = false;
+    LinkOutcome m_outcome = LinkOutcome::Running;
+};
+
+namespace linkbytes {
+inline constexpr char Ack = 0x06;
+inline constexpr char Identify = 0x02;
+inline constexpr char EndOfProgramming = 0x45;
+inline constexpr char ReadCommand = 0x52;
+inline constexpr char WriteCommand = 0x57;
+inline constexpr char BlockLength = 0x10;
+} // namespace linkbytes
