@@ -1,0 +1,31 @@
+#include "app/filedialogs.h"
+
+#include <QFileDialog>
+
+namespace {
+filedialog::Hook &hook() {
+    static filedialog::Hook h;
+    return h;
+}
+} // namespace
+
+QString filedialog::datFilter() {
+    return QStringLiteral("DAT文件(*.dat);;AllFiles(*.*)");
+}
+
+void filedialog::setHook(Hook h) {
+    hook() = std::move(h);
+}
+
+QString filedialog::openPath(QWidget *parent, const QString &directory) {
+    if (hook())
+        return hook()(Kind::Open, directory, datFilter());
+    return QFileDialog::getOpenFileName(parent, QString(), directory, datFilter());
+}
+
+QString filedialog::savePath(QWidget *parent, const QString &directory) {
+    if (hook())
+        return hook()(Kind::Save, directory, datFilter());
+    // No default suffix: a name typed without ".dat" is used as typed.
+    return QFileDialog::getSaveFileName(parent, QString(), directory, datFilter());
+}

@@ -1,0 +1,475 @@
+#include "app/mainwindow.h"
+
+#include "app/aboutdialog.h"
+#include "app/bandcombobox.h"
+#include "app/clock.h"
+#include "app/document.h"
+#include "app/filedialogs.h"
+#include "app/hidingsubwindow.h"
+#include "app/language.h"
+#include "app/localizedmsgbox.h"
+#include "app/twips.h"
+#include "editors/calibrationwindow.h"
+#include "editors/channeleditorwindow.h"
+#include "editors/dtmfwindow.h"
+#include "editors/fmradiowindow.h"
+#include "editors/optionalfeatureswindow.h"
+#include "files/datfile.h"
+#include "files/settingsstore.h"
+#include "image/bands.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QSessionManager>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+struct Caption {
+    const char *name;
+    const char *chinese;
+    const char *english;
+};
+
+// Menus and menu commands by control name.
+constexpr Caption MenuCaptions[] = {
+    {"MNFile", "文件(&F)", "File(&F)"},
+    {"MNNew", "新建(&N)", "New(&N)"},
+    {"MNOpen", "打开(&O)", "Open(&O)"},
+    {"MNSave", "保存(&S)", "Save(&S)"},
+    {"MNPrint", "打印(&P)", "Print(&P)"},
+    {"MNQuit", "退出(&Q)", "Quit(&Q)"},
+    {"MNEdit", "编辑(&E)", "Edit(&E)"},
+    {"MNModel", "信道编辑(&M)", "Channel Edit(&M)"},
+    {"MNDTMF", "DTMF信令(&D)", "DTMF(&D)"},
+    {"MNOption", "可选功能(&P)", "Optional Features(&P)"},
+    {"MNDebug", "调试信息(&B)", "Debug Information(&B)"},
+    {"MNFMset", "收音机频道设置", "FM Channel Set"},
+    {"MNProgram", "编程(&G)", "Programming(&G)"},
+    {"MNRead", "读频(&R)", "Read Data from the Transceive(&R)"},
+    {"MNWrite", "写频(&W)", "Write Data in the Transceive(&W)"},
+    {"MNCommPort", "通信端口(&C)", "Communication Port(&C)"},
+    {"MNLanguage", "语言选择(&L)", "Language Select(&L)"},
+    {"MNChinese", "中文(&C)", "Chinese(&C)"},
+    {"MNEnglish", "英文(&E)", "English(&E)"},
+    {"MNHelp", "帮助(&H)", "Help(&H)"},
+    {"MNF1", "帮助主题(F1)", "Help Theme(F1)"},
+    {"MNAbout", "帮助(&H)", "About(&H)"},
+};
+
+// Tool tips of the toolbar buttons by key; the hidden-mode buttons have none.
+constexpr Caption ToolTips[] = {
+    {"TNew", "新建", "New"},
+    {"TOpen", "打开", "Open"},
+    {"TSave", "保存", "Save"},
+    {"TRead", "读频", "Read Data from the Transceive"},
+    {"TWrite", "写频", "Write Data in the Transceive"},
+};
+
+constexpr int PanelWidthsTwips[4] = {1764, 6174, 2540, 2540};
+} // namespace
+
+MainWindow::MainWindow(Document &document, const QString &portFilePath, QWidget *parent)
+    : QMainWindow(parent), m_document(document), m_portFilePath(portFilePath) {
+    setObjectName(QStringLiteral("MDIForm1"));
+    resize(1024, 720);
+
+    createMenus();
+    createStrip();
+    m_mdiArea = new QMdiArea;
+    m_mdiArea->setObjectName(QStringLiteral("MdiArea"));
+    auto *client = new QWidget;
+    auto *clientLayout = new QVBoxLayout(client);
+    clientLayout->setContentsMargins(0, 0, 0, 0);
+    clientLayout->setSpacing(0);
+    clientLayout->addWidget(findChild<QWidget *>(QStringLiteral("Picture1")));
+    clientLayout->addWidget(m_mdiArea, 1);
+    setCentralWidget(client);
+    createStatusBar();
+    createEditors();
+
+    retranslate();
+    connect(&Language::instance(), &Language::changed, this, &MainWindow::retranslate);
+    connect(&m_document, &Document::changed, this, [this](Document::Part part) { onDocumentChanged(part); });
+    connect(&m_document, &Document::modesChanged, this, &MainWindow::onModesChanged);
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MainWindow::onCommitDataRequest);
+
+    // The first band, taken without a question.
+    m_previousBand = 0;
+    m_bandList->setCurrentIndex(0);
+    onBandChanged(0);
+    showEditor(m_frame1);
+    m_portNumber = settings::readPortNumber(m_portFilePath);
+    // The port chooser probes the ports when it comes (showPortChooser).
+    setPortNumber(m_portNumber);
+    onModesChanged();
+}
+
+MainWindow::~MainWindow() {
+    msgbox::setOwner(nullptr);
+}
+
+QAction *MainWindow::addCommand(QMenu *menu, const char *name, const QKeySequence &shortcut) {
+    QAction *action = menu->addAction(QString());
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+void MainWindow::createMenus() {
+    QMenuBar *bar = menuBar();
+    auto menu = [&](const char *name) {
+        QMenu *m = bar->addMenu(QString());
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+
+    QMenu *file = menu("MNFile");
+    connect(addCommand(file, "MNNew", QKeySequence(Qt::CTRL | Qt::Key_N)), &QAction::triggered, this,
+            &MainWindow::newFile);
+    connect(addCommand(file, "MNOpen", QKeySequence(Qt::CTRL | Qt::Key_O)), &QAction::triggered, this,
+            &MainWindow::openFile);
+    connect(addCommand(file, "MNSave", QKeySequence(Qt::CTRL | Qt::Key_S)), &QAction::triggered, this,
+            &MainWindow::saveFile);
+    connect(addCommand(file, "MNPrint"), &QAction::triggered, this, &MainWindow::printReport);
+    file->addSeparator()->setObjectName(QStringLiteral("MNLine1"));
+    connect(addCommand(file, "MNQuit"), &QAction::triggered, this, &MainWindow::close);
+
+    QMenu *edit = menu("MNEdit");
+    connect(addCommand(edit, "MNModel", QKeySequence(Qt::CTRL | Qt::Key_M)), &QAction::triggered, this,
+            &MainWindow::showChannelEditor);
+    QAction *dtmf = addCommand(edit, "MNDTMF", QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(dtmf, &QAction::triggered, this, &MainWindow::showDtmfWindow);
+    // The DTMF values are stored nowhere, so the command stays off.
+    dtmf->setEnabled(false);
+    connect(addCommand(edit, "MNOption", QKeySequence(Qt::CTRL | Qt::Key_P)), &QAction::triggered, this,
+            &MainWindow::showOptionalFeatures);
+    connect(addCommand(edit, "MNDebug", QKeySequence(Qt::CTRL | Qt::Key_B)), &QAction::triggered, this,
+            &MainWindow::showCalibration);
+    connect(addCommand(edit, "MNFMset", QKeySequence(Qt::CTRL | Qt::Key_F)), &QAction::triggered, this,
+            &MainWindow::showFmRadio);
+
+    QMenu *program = menu("MNProgram");
+    connect(addCommand(program, "MNRead", QKeySequence(Qt::CTRL | Qt::Key_R)), &QAction::triggered, this,
+            &MainWindow::readRadio);
+    connect(addCommand(program, "MNWrite", QKeySequence(Qt::CTRL | Qt::Key_W)), &QAction::triggered, this,
+            &MainWindow::writeRadio);
+
+    QAction *commPort = bar->addAction(QString());
+    commPort->setObjectName(QStringLiteral("MNCommPort"));
+    connect(commPort, &QAction::triggered, this, &MainWindow::showPortChooser);
+
+    QMenu *language = menu("MNLanguage");
+    connect(addCommand(language, "MNChinese"), &QAction::triggered, this,
+            [] { Language::instance().setIndex(0); });
+    connect(addCommand(language, "MNEnglish"), &QAction::triggered, this,
+            [] { Language::instance().setIndex(1); });
+
+    QMenu *help = menu("MNHelp");
+    // No help file ships with the program.
+    addCommand(help, "MNF1", QKeySequence(Qt::Key_F1))->setEnabled(false);
+    connect(addCommand(help, "MNAbout", QKeySequence(Qt::CTRL | Qt::Key_A)), &QAction::triggered, this,
+            &MainWindow::showAbout);
+}
+
+void MainWindow::createStrip() {
+    auto *strip = new QWidget(this);
+    strip->setObjectName(QStringLiteral("Picture1"));
+    auto *layout = new QHBoxLayout(strip);
+    layout->setContentsMargins(2, 2, 2, 2);
+
+    m_toolbar = new QToolBar(strip);
+    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setIconSize(QSize(24, 24));
+    auto button = [this](const char *key, QStyle::StandardPixmap icon) {
+        QAction *action = m_toolbar->addAction(style()->standardIcon(icon), QString());
+        action->setObjectName(QString::fromLatin1(key));
+        return action;
+    };
+    connect(button("TNew", QStyle::SP_FileIcon), &QAction::triggered, this, &MainWindow::newFile);
+    connect(button("TOpen", QStyle::SP_DialogOpenButton), &QAction::triggered, this, &MainWindow::openFile);
+    connect(button("TSave", QStyle::SP_DialogSaveButton), &QAction::triggered, this, &MainWindow::saveFile);
+    m_toolbar->addSeparator();
+    connect(button("TRead", QStyle::SP_ArrowDown), &QAction::triggered, this, &MainWindow::readRadio);
+    connect(button("TWrite", QStyle::SP_ArrowUp), &QAction::triggered, this, &MainWindow::writeRadio);
+    connect(button("TAnMa", QStyle::SP_MessageBoxWarning), &QAction::triggered, this,
+            [this] { hiddenModeClick(m_lastForceWriteClick, true); });
+    connect(button("TDebug", QStyle::SP_BrowserReload), &QAction::triggered, this,
+            [this] { hiddenModeClick(m_lastCalibrationClick, false); });
+    layout->addWidget(m_toolbar);
+
+    m_bandLabel = new QLabel(strip);
+    m_bandLabel->setObjectName(QStringLiteral("Label1"));
+    layout->addSpacing(12);
+    layout->addWidget(m_bandLabel);
+    m_bandList = new BandComboBox(strip);
+    m_bandList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    layout->addWidget(m_bandList);
+    layout->addStretch(1);
+
+    connect(m_bandList, &BandComboBox::popupOpening, this, [this] {
+        m_previousBand = m_bandList->currentIndex();
+        m_bandArmed = true;
+    });
+    connect(m_bandList, &QComboBox::currentIndexChanged, this, &MainWindow::onBandChanged);
+    // Choosing the entry that is already selected changes nothing, but still ends the pending question.
+    connect(m_bandList, &QComboBox::activated, this, [this](int position) {
+        if (position == m_previousBand)
+            m_bandArmed = false;
+    });
+}
+
+void MainWindow::createStatusBar() {
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(true);
+    for (int i = 0; i < 4; ++i) {
+        auto *panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setFixedWidth(twipsToPixels(PanelWidthsTwips[i]));
+        panel->setContentsMargins(4, 0, 4, 0);
+        bar->addWidget(panel);
+        m_panels[i] = panel;
+    }
+    m_clockTimer = new QTimer(this);
+    m_clockTimer->setObjectName(QStringLiteral("ClockTimer"));
+    connect(m_clockTimer, &QTimer::timeout, this, &MainWindow::updateClockPanels);
+    m_clockTimer->start(1000);
+    updateClockPanels();
+}
+
+void MainWindow::createEditors() {
+    auto frame = [this](QWidget *editor) {
+        auto *f = new HidingSubWindow(editor);
+        m_mdiArea->addSubWindow(f);
+        f->hide();
+        return f;
+    };
+    m_form1 = new ChannelEditorWindow(m_document);
+    m_frame1 = frame(m_form1);
+    msgbox::setOwner(m_form1);
+    m_form2 = new DtmfWindow(m_document);
+    m_frame2 = frame(m_form2);
+    m_form3 = new OptionalFeaturesWindow(m_document);
+    m_frame3 = frame(m_form3);
+    m_form4 = new CalibrationWindow(m_document);
+    m_frame4 = frame(m_form4);
+    m_form5 = new FmRadioWindow(m_document);
+    m_frame5 = frame(m_form5);
+}
+
+void MainWindow::retranslate() {
+    setWindowTitle(lang::pick("ORLEX-K7 对讲机编程软件V1.20", "ORLEX-K7 Radio Programming Software V1.20"));
+    m_panels[1]->setText(lang::pick("Zolvarex", ""));
+    for (const Caption &c : MenuCaptions) {
+        const QString name = QString::fromLatin1(c.name);
+        const QString text = lang::pick(c.chinese, c.english);
+        if (auto *menu = menuBar()->findChild<QMenu *>(name))
+            menu->setTitle(text);
+        else if (auto *action = findChild<QAction *>(name))
+            action->setText(text);
+    }
+    m_bandLabel->setText(lang::pick("频段:", "Range:"));
+    for (const Caption &c : ToolTips)
+        m_toolbar->findChild<QAction *>(QString::fromLatin1(c.name))
+            ->setToolTip(lang::pick(c.chinese, c.english));
+}
+
+void MainWindow::updateClockPanels() {
+    const QDateTime now = QDateTime::currentDateTime();
+    m_panels[2]->setText(now.date().toString(QStringLiteral("yyyy-MM-dd")));
+    m_panels[3]->setText(now.time().toString(QStringLiteral("HH:mm:ss")));
+}
+
+void MainWindow::setPortNumber(int portNumber) {
+    m_portNumber = portNumber;
+    m_panels[0]->setText(QStringLiteral("COM: %1").arg(portNumber));
+}
+
+void MainWindow::disarmBandList() {
+    m_bandArmed = false;
+}
+
+void MainWindow::setTransferCommandsEnabled(bool enabled) {
+    for (const char *name : {"MNRead", "MNWrite", "TRead", "TWrite"})
+        findChild<QAction *>(QString::fromLatin1(name))->setEnabled(enabled);
+}
+
+void MainWindow::onBandChanged(int position) {
+    if (m_syncingBand || position < 0 || position >= BandCount)
+        return;
+    if (m_bandArmed && position != m_previousBand) {
+        const int answer = LocalizedMsgBox(lang::pick("改变频段将清除频道列表，确定吗？",
+                                                      "Changing the frequency band will remove the channel "
+                                                      "tabulation, confirm?"),
+                                           msgbox::StyleQuestion, lang::pick("注意！", "Be careful!"));
+        if (answer != msgbox::IdOk) {
+            // Back to the band the list had, without a second question.
+            m_bandArmed = false;
+            m_bandList->setCurrentIndex(m_previousBand);
+            return;
+        }
+        m_document.clearChannels();
+    }
+    m_bandArmed = false;
+    if (m_document.config().band != position)
+        m_document.setBand(position);
+}
+
+void MainWindow::onDocumentChanged(int part) {
+    if (!(part & Document::Band))
+        return;
+    const int band = m_document.config().band;
+    if (band < 0 || band >= BandCount || band == m_bandList->currentIndex())
+        return;
+    // A band taken from a file or the radio is selected without the question.
+    m_syncingBand = true;
+    m_bandList->setCurrentIndex(band);
+    m_syncingBand = false;
+}
+
+void MainWindow::onModesChanged() {
+    m_toolbar->findChild<QAction *>(QStringLiteral("TAnMa"))->setVisible(m_document.forceWriteMode());
+    m_toolbar->findChild<QAction *>(QStringLiteral("TDebug"))->setVisible(m_document.calibrationMode());
+}
+
+void MainWindow::hiddenModeClick(int &lastClick, bool forceWrite) {
+    if (lastClick == 0) {
+        lastClick = appclock::wholeSecondsSinceMidnight();
+        return;
+    }
+    if (appclock::secondsSinceMidnight() - lastClick >= 1.0) {
+        // Too slow: this click starts a new pair.
+        lastClick = appclock::wholeSecondsSinceMidnight();
+        return;
+    }
+    lastClick = 0;
+    // The windows that keep gesture progress or enable controls by mode follow modesChanged.
+    if (forceWrite)
+        m_document.setForceWriteMode(false);
+    else
+        m_document.setCalibrationMode(false);
+}
+
+void MainWindow::showEditor(HidingSubWindow *frame) {
+    frame->widget()->show();
+    frame->show();
+    frame->raise();
+    m_mdiArea->setActiveSubWindow(frame);
+}
+
+void MainWindow::showChannelEditor() {
+    showEditor(m_frame1);
+}
+void MainWindow::showDtmfWindow() {
+    showEditor(m_frame2);
+}
+void MainWindow::showOptionalFeatures() {
+    showEditor(m_frame3);
+}
+void MainWindow::showCalibration() {
+    showEditor(m_frame4);
+}
+void MainWindow::showFmRadio() {
+    showEditor(m_frame5);
+}
+
+void MainWindow::newFile() {
+    const int answer =
+        LocalizedMsgBox(lang::pick("未保存的数据将会丢失，确定吗？", "Unsaved data will be lost, sure?"),
+                        msgbox::StyleQuestion, lang::pick("注意", "Attention"));
+    if (answer != msgbox::IdOk)
+        return;
+    // The band stays as it is: New touches only the channel table and the DTMF window.
+    disarmBandList();
+    m_form1->startForm();
+    m_form2->startForm();
+}
+
+void MainWindow::openFile() {
+    disarmBandList();
+    const QString path = filedialog::openPath(this, QCoreApplication::applicationDirPath());
+    if (path.isEmpty())
+        return;
+    const datfile::ReadResult result = datfile::read(path);
+    if (result.error == datfile::ReadError::WrongType) {
+        LocalizedMsgBox(lang::pick("文件类型不正确！", "File type is incorrect!"), msgbox::StyleStop,
+                        lang::pick("错误", "Mistake"));
+        return;
+    }
+    if (result.error != datfile::ReadError::None)
+        return;
+    m_document.readImage() = result.image;
+    m_document.decodeReadImage();
+    showEditor(m_frame1);
+}
+
+void MainWindow::saveFile() {
+    const QString path = filedialog::savePath(this, QCoreApplication::applicationDirPath());
+    if (path.isEmpty())
+        return;
+    const MemoryImage &image = m_document.encodeWriteImage();
+    if (!datfile::write(path, image).isEmpty())
+        LocalizedMsgBox(lang::pick("保存文件失败！", "Saving the file failed!"), msgbox::StyleStop,
+                        lang::pick("错误", "Mistake"));
+}
+
+void MainWindow::printReport() {}
+void MainWindow::showPortChooser() {}
+void MainWindow::readRadio() {}
+void MainWindow::writeRadio() {}
+
+void MainWindow::showAbout() {
+    AboutDialog about(m_form1->windowIcon(), this);
+    about.exec();
+}
+
+bool MainWindow::confirmQuit() {
+    const QString text =
+        lang::pick("确定退出本程序？\r\n未保存的更改将全部丢失！",
+                   "Confirm that withdraws from a procedure?\r\nLose all in change not kept!");
+    return LocalizedMsgBox(text, msgbox::StyleQuestion, lang::pick("注意", "Be careful")) == msgbox::IdOk;
+}
+
+void MainWindow::storeSettings() {
+    settings::writeLanguage(Language::instance().index());
+    // A port file that cannot be written loses this run's port choice; the program still ends.
+    settings::writePortNumber(m_portFilePath, m_portNumber);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    if (!m_quitConfirmed) {
+        if (!confirmQuit()) {
+            event->ignore();
+            return;
+        }
+        storeSettings();
+        m_quitConfirmed = true;
+    }
+    event->accept();
+}
+
+void MainWindow::onCommitDataRequest(QSessionManager &manager) {
+    if (m_quitConfirmed)
+        return;
+    if (manager.allowsInteraction()) {
+        const bool ok = confirmQuit();
+        manager.release();
+        if (!ok) {
+            manager.cancel();
+            return;
+        }
+    }
+    storeSettings();
+    m_quitConfirmed = true;
+}

@@ -1,0 +1,118 @@
+#pragma once
+// The main window MDIForm1: menu bar, the strip with the toolbar and the band list, the status bar, and the
+// MDI area holding every editor window. It holds no radio data; it dispatches commands to the Document and
+// the editor windows.
+
+#include <QMainWindow>
+
+class BandComboBox;
+class CalibrationWindow;
+class ChannelEditorWindow;
+class Document;
+class DtmfWindow;
+class FmRadioWindow;
+class HidingSubWindow;
+class OptionalFeaturesWindow;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QSessionManager;
+class QTimer;
+class QToolBar;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Loads the main window: band list on its first band, the channel editor shown, every other editor
+    // created hidden, the port number read from `portFilePath` (created empty when absent).
+    MainWindow(Document &document, const QString &portFilePath, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    Document &document() { return m_document; }
+    ChannelEditorWindow *channelEditor() const { return m_form1; }
+    DtmfWindow *dtmfWindow() const { return m_form2; }
+    OptionalFeaturesWindow *optionalFeaturesWindow() const { return m_form3; }
+    CalibrationWindow *calibrationWindow() const { return m_form4; }
+    FmRadioWindow *fmRadioWindow() const { return m_form5; }
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+
+    // The serial port used by the link: 1..20, 0 = none chosen. Shown in the first status panel.
+    int portNumber() const { return m_portNumber; }
+    void setPortNumber(int portNumber);
+
+    // Clears the band list's pending confirmation, so that the band of a file or a radio is taken silently.
+    void disarmBandList();
+    // Read and Write (menu and toolbar) are off while a transfer runs.
+    void setTransferCommandsEnabled(bool enabled);
+
+    // The quit question; true when the user chose OK.
+    bool confirmQuit();
+    // Stores the language and the port number (after a confirmed quit).
+    void storeSettings();
+
+public slots:
+    void newFile();
+    void openFile();
+    void saveFile();
+    void printReport();
+    void showPortChooser();
+    void readRadio();
+    void writeRadio();
+    void showAbout();
+    void showChannelEditor();
+    void showDtmfWindow();
+    void showOptionalFeatures();
+    void showCalibration();
+    void showFmRadio();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createMenus();
+    void createStrip();
+    void createStatusBar();
+    void createEditors();
+    QAction *addCommand(QMenu *menu, const char *name, const QKeySequence &shortcut = {});
+    void retranslate();
+    void updateClockPanels();
+    void onBandChanged(int position);
+    void onDocumentChanged(int part);
+    void onModesChanged();
+    void hiddenModeClick(int &lastClick, bool forceWrite);
+    void onCommitDataRequest(QSessionManager &manager);
+    void showEditor(HidingSubWindow *frame);
+
+    Document &m_document;
+    QString m_portFilePath;
+    int m_portNumber = 0;
+
+    // Band list: armed when its drop-down opens; the position it had then.
+    bool m_bandArmed = false;
+    int m_previousBand = 0;
+    bool m_syncingBand = false;
+
+    // Last click of the hidden-mode buttons, in whole seconds since midnight (0 = none yet).
+    int m_lastForceWriteClick = 0;
+    int m_lastCalibrationClick = 0;
+    bool m_quitConfirmed = false;
+
+    QMdiArea *m_mdiArea = nullptr;
+    BandComboBox *m_bandList = nullptr;
+    QLabel *m_bandLabel = nullptr;
+    QToolBar *m_toolbar = nullptr;
+    QLabel *m_panels[4] = {};
+    QTimer *m_clockTimer = nullptr;
+
+    ChannelEditorWindow *m_form1 = nullptr;
+    DtmfWindow *m_form2 = nullptr;
+    OptionalFeaturesWindow *m_form3 = nullptr;
+    CalibrationWindow *m_form4 = nullptr;
+    FmRadioWindow *m_form5 = nullptr;
+    HidingSubWindow *m_frame1 = nullptr;
+    HidingSubWindow *m_frame2 = nullptr;
+    HidingSubWindow *m_frame3 = nullptr;
+    HidingSubWindow *m_frame4 = nullptr;
+    HidingSubWindow *m_frame5 = nullptr;
+};
