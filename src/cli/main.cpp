@@ -3,6 +3,7 @@
 
 #include "cli/cliutil.h"
 #include "cli/filecommands.h"
+#include "cli/linkcommands.h"
 
 #include <QCoreApplication>
 
@@ -16,6 +17,9 @@ const cli::Command commands[] = {
     {"decode", "FILE.dat", "print the configuration held by a data file as JSON", cli::runDecode},
     {"encode", "FILE.json -o OUT.dat", "write the data file of a JSON configuration", cli::runEncode},
     // Radio link commands (src/cli/linkcommands.h) are listed here, one line each.
+    {"read", "--port DEVICE_OR_NUMBER -o OUT.dat", "read the radio into a data file", cli::runRead},
+    {"write", "--port DEVICE_OR_NUMBER FILE.dat [--force-band] [--calibration]", "write a data file into the radio",
+     cli::runWrite},
     {"--help", "", "show this help", runHelp},
 };
 

@@ -1,1 +1,90 @@
-int main() { return 0; }
+// orlex-k7-sim: an ORLEX-K7 radio on a pseudo-terminal, for tests, benchmarks and trying the programmer
+// without a radio.
+
+#include "ptyradio.h"
+#include "simoptions.h"
+
+#include "files/datfile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <csignal>
+#include <cstdio>
+
+namespace {
+volatile std::sig_atomic_t stopRequested = 0;
+volatile std::sig_atomic_t dumpRequested = 0;
+
+void onStop(int) {
+    stopRequested = 1;
+}
+void onDump(int) {
+    dumpRequested = 1;
+}
+
+int fail(const QString &message) {
+    std::fprintf(stderr, "orlex-k7-sim: %s\n", qPrintable(message));
+    return 2;
+}
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+        std::fputs(qPrintable(simUsage()), stdout);
+        return 0;
+    }
+    SimOptions options;
+    if (const QString error = parseSimOptions(args, options); !error.isEmpty())
+        return fail(error + QStringLiteral("\n") + simUsage());
+
+    RadioSimulator radio;
+    radio.setModelText(options.model);
+    radio.setBandCode(options.band);
+    radio.setFaults(options.faults);
+    if (!options.imagePath.isEmpty()) {
+        const datfile::ReadResult file = datfile::read(options.imagePath);
+        if (file.error == datfile::ReadError::CannotOpen)
+            return fail(QStringLiteral("cannot open %1").arg(options.imagePath));
+        if (file.error == datfile::ReadError::WrongType)
+            return fail(QStringLiteral("%1 is not a data file").arg(options.imagePath));
+        radio.loadImage(file.image);
+    }
+
+    PtyRadio pty(radio, options.pace);
+    pty.setLog(options.log);
+    QString error;
+    const QString device = pty.open(error);
+    if (device.isEmpty())
+        return fail(QStringLiteral("cannot create a pseudo-terminal: %1").arg(error));
+    if (!options.linkPath.isEmpty()) {
+        QFile::remove(options.linkPath);
+        if (!QFile::link(device, options.linkPath))
+            return fail(QStringLiteral("cannot create the link %1").arg(options.linkPath));
+    }
+    std::printf("%s\n", qPrintable(device));
+    std::fflush(stdout);
+
+    struct sigaction stop {};
+    stop.sa_handler = onStop;
+    sigaction(SIGTERM, &stop, nullptr);
+    sigaction(SIGINT, &stop, nullptr);
+    sigaction(SIGHUP, &stop, nullptr);
+    struct sigaction dump {};
+    dump.sa_handler = onDump;
+    sigaction(SIGUSR1, &dump, nullptr);
+
+    auto dumpImage = [&]() {
+        if (options.dumpPath.isEmpty())
+            return;
+        if (const QString writeError = datfile::write(options.dumpPath, radio.image()); !writeError.isEmpty())
+            std::fprintf(stderr, "orlex-k7-sim: %s\n", qPrintable(writeError));
+    };
+    pty.run(&stopRequested, &dumpRequested, dumpImage);
+    dumpImage();
+    if (!options.linkPath.isEmpty())
+        QFile::remove(options.linkPath);
+    return 0;
+}
