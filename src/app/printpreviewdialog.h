@@ -1,0 +1,40 @@
+#pragma once
+// The print preview FrmPrint: the report rendered page by page, with re-render, print and close. Modal;
+// printing renders the report again onto the printer (or PDF file) chosen in the print dialog.
+
+#include <QDialog>
+
+class QAction;
+class QPrintPreviewWidget;
+class QPrinter;
+class QToolBar;
+
+class PrintPreviewDialog : public QDialog {
+    Q_OBJECT
+public:
+    // The report is read from the editor windows below `root` (the main window).
+    explicit PrintPreviewDialog(const QWidget *root, QWidget *parent = nullptr);
+    ~PrintPreviewDialog() override;
+
+    QPrintPreviewWidget *preview() const { return m_preview; }
+
+    // Renders the report onto `printer`; a failure is told to the user. True when the report went out.
+    bool printOn(QPrinter *printer);
+
+    // The PDF file offered by the print dialog when the system has no printer.
+    static QString defaultOutputFile();
+
+public slots:
+    void rerender();
+    // Asks for the printer (or PDF file) and prints.
+    void print();
+
+private:
+    QAction *addCommand(const char *name, void (PrintPreviewDialog::*slot)());
+    void retranslate();
+
+    const QWidget *m_root;
+    QPrinter *m_printer; // the preview's page
+    QPrintPreviewWidget *m_preview;
+    QToolBar *m_toolbar;
+};
