@@ -3,7 +3,11 @@
 
 #include <QWidget>
 
+#include <array>
+
+class CalibrationFrame;
 class Document;
+class QTabWidget;
 
 class CalibrationWindow : public QWidget {
     Q_OBJECT
@@ -12,6 +16,10 @@ public:
 
 private:
     void retranslate();
+    void loadFromDocument();
+    void followModes();
 
     Document &m_document;
+    QTabWidget *m_tabs;
+    std::array<CalibrationFrame *, 6> m_frames{};
 };
