@@ -8,6 +8,7 @@
 #include "app/hidingsubwindow.h"
 #include "app/language.h"
 #include "app/localizedmsgbox.h"
+#include "app/printpreviewdialog.h"
 #include "app/twips.h"
 #include "editors/calibrationwindow.h"
 #include "editors/channeleditorwindow.h"
@@ -424,7 +425,11 @@ void MainWindow::saveFile() {
                         lang::pick("错误", "Mistake"));
 }
 
-void MainWindow::printReport() {}
+void MainWindow::printReport() {
+    // The report reads the editor windows as they stand; the preview is modal, so nothing changes meanwhile.
+    PrintPreviewDialog preview(this, this);
+    preview.exec();
+}
 void MainWindow::showPortChooser() {}
 void MainWindow::readRadio() {}
 void MainWindow::writeRadio() {}
