@@ -81,7 +81,9 @@ bool RadioSimulator::parseOne(QList<RadioChunk> &out) {
     case linkbytes::EndOfProgramming:
         m_input.remove(0, 1);
         m_frames.append(QByteArray(1, command));
-        reply(out, QByteArray(1, linkbytes::Ack));
+        // The end of a read is acknowledged (the program then sends 45 once more); the end of a write is not.
+        if (!m_sessionWrote)
+            reply(out, QByteArray(1, linkbytes::Ack));
         m_inSession = false;
         return true;
     case linkbytes::ReadCommand: {
@@ -113,6 +115,7 @@ bool RadioSimulator::parseOne(QList<RadioChunk> &out) {
         for (int i = 0; i < length; ++i)
             m_memory[std::size_t((address + i) % MemorySize)] = std::uint8_t(frame[BlockHeader + i]);
         ++m_blocksWritten;
+        m_sessionWrote = true;
         reply(out, QByteArray(1, linkbytes::Ack));
         return true;
     }
@@ -125,6 +128,7 @@ bool RadioSimulator::parseOne(QList<RadioChunk> &out) {
 
 void RadioSimulator::startSession(QList<RadioChunk> &out) {
     m_inSession = true;
+    m_sessionWrote = false;
     ++m_sessions;
     m_replies = 0;
     reply(out, QByteArray(1, linkbytes::Ack));

@@ -71,6 +71,7 @@ private:
     RadioFaults m_faults;
     QByteArray m_input;
     bool m_inSession = false;
+    bool m_sessionWrote = false;
     int m_sessions = 0;
     int m_replies = 0;
     int m_blocksWritten = 0;
