@@ -54,6 +54,8 @@ DtmfWindow::DtmfWindow(Document &document, QWidget *parent)
     buildFeaturesPage();
 
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
     layout->addWidget(strip);
     layout->addWidget(m_autodialPage, 1);
     layout->addWidget(m_featuresPage, 1);
@@ -104,6 +106,7 @@ QComboBox *DtmfWindow::addList(const QString &name, int count) {
 
 void DtmfWindow::buildAutodialPage() {
     auto *grid = new QGridLayout(m_autodialPage);
+    grid->setContentsMargins(4, 2, 4, 2);
     grid->setVerticalSpacing(2);
     for (int i = 0; i < 8; ++i) {
         auto *label = new QLabel(m_autodialPage);
@@ -120,6 +123,7 @@ void DtmfWindow::buildAutodialPage() {
 
 void DtmfWindow::buildFeaturesPage() {
     auto *grid = new QGridLayout(m_featuresPage);
+    grid->setContentsMargins(4, 6, 4, 2);
     int row = 0;
     auto addRow = [&](QLabel *&label, const char *labelName, QWidget *field) {
         label = new QLabel(m_featuresPage);
@@ -155,8 +159,11 @@ void DtmfWindow::buildFeaturesPage() {
 }
 
 void DtmfWindow::showPage(bool autodial) {
-    m_featuresPage->setVisible(!autodial);
-    m_autodialPage->setVisible(autodial);
+    // Hide first: for a moment both pages shown would make the window grow to hold both.
+    QFrame *shown = autodial ? m_autodialPage : m_featuresPage;
+    QFrame *hidden = autodial ? m_featuresPage : m_autodialPage;
+    hidden->hide();
+    shown->show();
     if (autodial)
         m_autodial[0]->setFocus();
     else

@@ -25,7 +25,7 @@ namespace {
 // Geometry in twips.
 constexpr int GridLeft = 60;
 constexpr int GridTop = 120;
-constexpr int GridHeight = 4000;
+constexpr int GridHeight = 4500;
 constexpr int RowHeight = 300;
 constexpr int ChannelColumnWidth = 900;
 constexpr int FrequencyColumnWidth = 2200;

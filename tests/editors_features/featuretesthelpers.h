@@ -41,6 +41,12 @@ inline void showActive(QWidget *window) {
 
 // Screenshots are written only when ORLEX_K7_SCREENSHOT_DIR names a directory.
 // Several shots are placed side by side.
+// Lets pending layout work finish so that a grab shows the window as a user would see it.
+inline QPixmap settledGrab(QWidget *window) {
+    QCoreApplication::processEvents();
+    return window->grab();
+}
+
 inline bool screenshotsWanted() {
     return !qEnvironmentVariable("ORLEX_K7_SCREENSHOT_DIR").isEmpty();
 }

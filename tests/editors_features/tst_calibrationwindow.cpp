@@ -234,7 +234,7 @@ void TestCalibrationWindow::screenshots() {
     m_document->setCalibrationMode(true);
     for (int language : {0, 1}) {
         Language::instance().setIndex(language);
-        saveScreenshot({m_window->grab()}, language == 0 ? "calibration_zh" : "calibration_en");
+        saveScreenshot({settledGrab(m_window)}, language == 0 ? "calibration_zh" : "calibration_en");
     }
 }
 

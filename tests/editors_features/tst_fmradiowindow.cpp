@@ -491,7 +491,13 @@ void TestFmRadioWindow::screenshots() {
     m_document->setFm(fm);
     for (int language : {0, 1}) {
         Language::instance().setIndex(language);
-        saveScreenshot({m_window->grab()}, language == 0 ? "fm_zh" : "fm_en");
+        saveScreenshot({settledGrab(m_window)}, language == 0 ? "fm_zh" : "fm_en");
+    }
+    if (qEnvironmentVariableIsSet("ORLEX_K7_SCREENSHOT_MESSAGES")) { // the inline messages, for a look only
+        typeIntoCell(5, QStringLiteral("80"));
+        const QPixmap row = settledGrab(m_window);
+        typeIntoVfo(QStringLiteral("120"));
+        saveScreenshot({row, settledGrab(m_window)}, "fm_messages_en");
     }
 }
 
