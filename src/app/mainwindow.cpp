@@ -108,6 +108,8 @@ MainWindow::MainWindow(Document &document, const QString &portFilePath, QWidget 
     m_previousBand = 0;
     m_bandList->setCurrentIndex(0);
     onBandChanged(0);
+    // Room for most of the channel table's columns.
+    m_frame1->resize(804, 472);
     showEditor(m_frame1);
     m_portNumber = settings::readPortNumber(m_portFilePath);
     // The port chooser probes the ports when it comes (showPortChooser).

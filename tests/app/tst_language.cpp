@@ -282,6 +282,29 @@ private slots:
         QCOMPARE(en.windowIcon().cacheKey(), m_window->channelEditor()->windowIcon().cacheKey());
     }
 
+    // Set ORLEX_K7_SCREENSHOT_DIR to save the main window and the About window in both languages.
+    void screenshots() {
+        const QString dir = qEnvironmentVariable("ORLEX_K7_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("ORLEX_K7_SCREENSHOT_DIR not set");
+        m_window->resize(1100, 760);
+        RadioConfig config = m_doc->config();
+        config.channels[0] = newChannel(QStringLiteral("145.00000"), QStringLiteral("HOME"));
+        config.channels[1] = newChannel(QStringLiteral("435.12500"));
+        m_doc->setConfig(config);
+        m_doc->setForceWriteMode(true);
+        for (int language : {0, 1}) {
+            Language::instance().setIndex(language);
+            QTest::qWait(50);
+            const QString suffix = language == 0 ? QStringLiteral("zh") : QStringLiteral("en");
+            QVERIFY(m_window->grab().save(dir + QStringLiteral("/main_%1.png").arg(suffix)));
+            AboutDialog about(m_window->channelEditor()->windowIcon());
+            about.show();
+            QTest::qWait(400);
+            QVERIFY(about.grab().save(dir + QStringLiteral("/about_%1.png").arg(suffix)));
+        }
+    }
+
     void aboutPictureMoves() {
         RadioPicture picture;
         const int first = picture.frame();
