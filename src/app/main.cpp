@@ -1,5 +1,6 @@
 #include "app/document.h"
 #include "app/mainwindow.h"
+#include "app/simulatedradio.h"
 #include "app/startup.h"
 #include "files/settingsstore.h"
 
@@ -48,8 +49,24 @@ int main(int argc, char **argv) {
     qInstallMessageHandler(g_defaultHandler);
     QApplication::setApplicationName(QStringLiteral("ORLEX-K7"));
 
+    // --simulate [FILE.dat]: a simulated radio (with FILE.dat in its memory) on port 1.
+    SimulatedRadio simulator;
+    const QStringList args = QApplication::arguments();
+    if (const qsizetype at = args.indexOf(QStringLiteral("--simulate")); at > 0) {
+        const bool withFile = at + 1 < args.size() && !args.at(at + 1).startsWith(QLatin1Char('-'));
+        const QString error =
+            simulator.start(SimulatedRadio::simulatorBesideProgram(), withFile ? args.at(at + 1) : QString());
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "orlex-k7: %s\n", qPrintable(error));
+            return 2;
+        }
+    }
+
     Document document;
     std::unique_ptr<MainWindow> window = startProgram(document, settings::defaultPortFilePath());
+    if (simulator.isRunning() && window->portNumber() == 0)
+        window->setPortNumber(1);
+    window->probePorts();
     window->show();
     return app.exec();
 }

@@ -8,7 +8,9 @@
 #include "app/hidingsubwindow.h"
 #include "app/language.h"
 #include "app/localizedmsgbox.h"
+#include "app/portchooser.h"
 #include "app/printpreviewdialog.h"
+#include "app/radiolinkcontroller.h"
 #include "app/twips.h"
 #include "editors/calibrationwindow.h"
 #include "editors/channeleditorwindow.h"
@@ -112,7 +114,7 @@ MainWindow::MainWindow(Document &document, const QString &portFilePath, QWidget 
     m_frame1->resize(804, 472);
     showEditor(m_frame1);
     m_portNumber = settings::readPortNumber(m_portFilePath);
-    // The port chooser probes the ports when it comes (showPortChooser).
+    // The program's start runs the port probe (probePorts) once the window is loaded.
     setPortNumber(m_portNumber);
     onModesChanged();
 }
@@ -269,6 +271,19 @@ void MainWindow::createEditors() {
     m_frame4 = frame(m_form4);
     m_form5 = new FmRadioWindow(m_document);
     m_frame5 = frame(m_form5);
+
+    m_form6 = new PortChooser(this);
+    m_form6->hide();
+    connect(m_form6, &PortChooser::portChosen, this, &MainWindow::setPortNumber);
+    RadioLinkController::Host host;
+    host.portNumber = [this] { return m_portNumber; };
+    host.disarmBandList = [this] { disarmBandList(); };
+    host.commitOpenEdits = [this] {
+        m_form1->commitOpenEdit();
+        m_form3->commitOpenEdit();
+    };
+    host.setCommandsEnabled = [this](bool enabled) { setTransferCommandsEnabled(enabled); };
+    m_link = new RadioLinkController(m_document, host, this, this);
 }
 
 void MainWindow::retranslate() {
@@ -432,9 +447,19 @@ void MainWindow::printReport() {
     PrintPreviewDialog preview(this, this);
     preview.exec();
 }
-void MainWindow::showPortChooser() {}
-void MainWindow::readRadio() {}
-void MainWindow::writeRadio() {}
+void MainWindow::probePorts() {
+    m_form6->probe();
+}
+
+void MainWindow::showPortChooser() {
+    m_form6->showFor(m_portNumber);
+}
+void MainWindow::readRadio() {
+    m_link->read();
+}
+void MainWindow::writeRadio() {
+    m_link->write();
+}
 
 void MainWindow::showAbout() {
     AboutDialog about(m_form1->windowIcon(), this);

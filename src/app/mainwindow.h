@@ -13,6 +13,7 @@ class DtmfWindow;
 class FmRadioWindow;
 class HidingSubWindow;
 class OptionalFeaturesWindow;
+class PortChooser;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -20,6 +21,7 @@ class QMenu;
 class QSessionManager;
 class QTimer;
 class QToolBar;
+class RadioLinkController;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -36,10 +38,14 @@ public:
     CalibrationWindow *calibrationWindow() const { return m_form4; }
     FmRadioWindow *fmRadioWindow() const { return m_form5; }
     QMdiArea *mdiArea() const { return m_mdiArea; }
+    PortChooser *portChooser() const { return m_form6; }
+    RadioLinkController *radioLink() const { return m_link; }
 
     // The serial port used by the link: 1..20, 0 = none chosen. Shown in the first status panel.
     int portNumber() const { return m_portNumber; }
     void setPortNumber(int portNumber);
+    // FindCom: marks the ports that can be opened now in the port chooser (once, at the program's start).
+    void probePorts();
 
     // Clears the band list's pending confirmation, so that the band of a file or a radio is taken silently.
     void disarmBandList();
@@ -115,4 +121,6 @@ private:
     HidingSubWindow *m_frame3 = nullptr;
     HidingSubWindow *m_frame4 = nullptr;
     HidingSubWindow *m_frame5 = nullptr;
+    PortChooser *m_form6 = nullptr;
+    RadioLinkController *m_link = nullptr;
 };

@@ -1,0 +1,113 @@
+#pragma once
+// Shared pieces of the radio-link GUI tests: orlex-k7-sim on a pseudo-terminal as port 1, message boxes
+// answered and recorded, the main window's commands by name.
+
+#include "app/localizedmsgbox.h"
+#include "link/portnumbering.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Runs the test object with a private settings store, so every run is a first start.
+#define ORLEX_APPLINK_TEST_MAIN(TestObject)                                                                  \
+    int main(int argc, char **argv) {                                                                        \
+        QTemporaryDir config;                                                                                \
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());                                             \
+        QApplication app(argc, argv);                                                                        \
+        QApplication::setApplicationName(QStringLiteral("ORLEX-K7"));                                        \
+        TestObject test;                                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                              \
+    }
+
+namespace applinktest {
+
+constexpr int Patience = 20000; // only a guard against hanging
+
+inline QString binary(const char *name) {
+    return qEnvironmentVariable("ORLEX_K7_BIN_DIR") + QLatin1Char('/') + QLatin1String(name);
+}
+
+// One orlex-k7-sim; its device becomes port 1 (and `extraPorts` ports 2, 3, ...).
+class Sim {
+public:
+    ~Sim() { stop(); }
+
+    bool start(const QStringList &options, const QStringList &extraPorts = {}) {
+        m_process.start(binary("orlex-k7-sim"), options);
+        if (!m_process.waitForStarted(Patience))
+            return false;
+        QDeadlineTimer deadline(Patience);
+        while (!m_process.canReadLine() && m_process.state() == QProcess::Running && !deadline.hasExpired())
+            m_process.waitForReadyRead(100);
+        device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+        if (!device.startsWith(QLatin1String("/dev/")))
+            return false;
+        qputenv(ports::OverrideVariable,
+                (QStringList{device} + extraPorts).join(QLatin1Char(':')).toLocal8Bit());
+        return true;
+    }
+    // Ends the simulator (its --dump file is written now) and returns what it printed on stderr.
+    QByteArray stop() {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.terminate();
+            m_process.waitForFinished(Patience);
+        }
+        m_log += m_process.readAllStandardError();
+        return m_log;
+    }
+
+    QString device;
+
+private:
+    QProcess m_process;
+    QByteArray m_log;
+};
+
+struct ShownBox {
+    QString text;
+    int style;
+    QString title;
+};
+
+// Answers every message box with the next of `answers` (OK when they run out) and records it; `onShow`
+// runs before the answer (with the box's number, from 0).
+class Boxes {
+public:
+    explicit Boxes(QList<int> answers = {}) : m_answers(std::move(answers)) {
+        msgbox::setHook([this](const QString &text, int style, const QString &title) {
+            shown.append({text, style, title});
+            if (onShow)
+                onShow(int(shown.size()) - 1);
+            return m_answers.isEmpty() ? msgbox::IdOk : m_answers.takeFirst();
+        });
+    }
+    ~Boxes() { msgbox::setHook({}); }
+    Boxes(const Boxes &) = delete;
+    Boxes &operator=(const Boxes &) = delete;
+
+    QList<ShownBox> shown;
+    std::function<void(int)> onShow;
+
+private:
+    QList<int> m_answers;
+};
+
+inline bool commandsEnabled(const QWidget *window, bool *allSame = nullptr) {
+    int on = 0;
+    const char *names[] = {"MNRead", "MNWrite", "TRead", "TWrite"};
+    for (const char *name : names)
+        on += window->findChild<QAction *>(QLatin1String(name))->isEnabled() ? 1 : 0;
+    if (allSame)
+        *allSame = on == 0 || on == 4;
+    return on == 4;
+}
+
+inline bool commandsDisabled(const QWidget *window) {
+    bool same = false;
+    return !commandsEnabled(window, &same) && same;
+}
+
+} // namespace applinktest
