@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORLEX_BUILD_TESTS=OFF >/dev/null
 cmake --build build -j2
-exec build/orlex-k7 "$@"
+exec build/orlex-k7 --simulate "$@"
