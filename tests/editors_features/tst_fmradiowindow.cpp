@@ -1,15 +1,19 @@
 #include "app/document.h"
 #include "app/language.h"
 #include "app/twips.h"
+#include "editors/calibrationwindow.h"
 #include "editors/fmradiowindow.h"
 #include "featuretesthelpers.h"
+#include "files/datfile.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QSlider>
 #include <QTableView>
+#include <QTemporaryDir>
 
 using namespace featuretest;
 
@@ -32,6 +36,7 @@ private slots:
     void refusedOk();
     void buttonsHideTheMdiFrame();
     void followsDocument();
+    void savedAndOpenedAgain();
     void captions_data();
     void captions();
     void languageRoundTripKeepsDraft();
@@ -389,6 +394,49 @@ void TestFmRadioWindow::followsDocument() {
     QCOMPARE(list(1)->currentIndex(), 0);
     QCOMPARE(list(2)->currentText(), QStringLiteral("100K"));
     QCOMPARE(m_document->config().fm, replaced);
+}
+
+void TestFmRadioWindow::savedAndOpenedAgain() {
+    CalibrationWindow calibration(*m_document);
+    m_document->setCalibrationMode(true);
+    auto *slider = calibration.findChild<QSlider *>(QStringLiteral("Slider1_4"));
+    slider->setValue(200);
+    typeIntoCell(6, QStringLiteral("88.8"));
+    typeIntoVfo(QStringLiteral("104.35"));
+    list(0)->setCurrentIndex(6);
+    QTest::mouseClick(child<QPushButton>(m_window, "Command1"), Qt::LeftButton);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fm.dat"));
+    QCOMPARE(datfile::write(path, m_document->encodeWriteImage()), QString());
+    const datfile::ReadResult opened = datfile::read(path);
+    QCOMPARE(opened.error, datfile::ReadError::None);
+    // the stored bytes: channel 7 at 1900..1901 is (88.8 - 87) x 10 = 18, slider 4 at 2017
+    QCOMPARE(opened.image[1900], std::uint8_t(0x00));
+    QCOMPARE(opened.image[1901], std::uint8_t(0x12));
+    QCOMPARE(opened.image[1952], std::uint8_t(7));
+    QCOMPARE(opened.image[2017], std::uint8_t(200));
+
+    Document reopened;
+    FmRadioWindow window(reopened);
+    CalibrationWindow calibrationAgain(reopened);
+    reopened.readImage() = opened.image;
+    reopened.decodeReadImage();
+    auto cellOf = [&window](int row) {
+        return window.findChild<QTableView *>(QStringLiteral("MSFGrid"))
+            ->model()
+            ->index(row, 1)
+            .data()
+            .toString();
+    };
+    QCOMPARE(cellOf(6), QStringLiteral("88.80"));
+    QCOMPARE(cellOf(2), QStringLiteral("98.10"));
+    // the image holds 0.1 MHz steps: 104.35 is stored as 173.5 rounded to the even 174
+    QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), QStringLiteral("104.40"));
+    QCOMPARE(window.findChild<QComboBox *>(QStringLiteral("Combo1_0"))->currentText(), QStringLiteral("7"));
+    QCOMPARE(calibrationAgain.findChild<QSlider *>(QStringLiteral("Slider1_4"))->value(), 200);
+    QCOMPARE(calibrationAgain.findChild<QLabel *>(QStringLiteral("Label3_4"))->text(), QStringLiteral("200"));
+    QCOMPARE(calibrationAgain.findChild<QSlider *>(QStringLiteral("Slider1_0"))->value(), 218);
 }
 
 void TestFmRadioWindow::captions_data() {
