@@ -15,6 +15,7 @@
 
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QTableView>
 
 using namespace applinktest;
@@ -57,6 +58,7 @@ private slots:
     void readFillsEditorsAndBand();
     void writeLeavesImageInRadio_data();
     void writeLeavesImageInRadio();
+    void writeTakesTheOpenChannelEdit();
     void invalidPort_data();
     void invalidPort();
     void silentRadio_data();
@@ -216,6 +218,29 @@ void TestRadioLink::writeLeavesImageInRadio() {
     QCOMPARE(bytes(radio, 2048, 3071), bytes(sent, 2048, 3071));
     // Channel 1 of the sample, 145.50000 as BCD, reached the radio.
     QCOMPARE(bytes(radio, 0, 3), QByteArray("\x00\x00\x55\x14", 4));
+}
+
+void TestRadioLink::writeTakesTheOpenChannelEdit() {
+    const QString dump = m_dir->filePath(QStringLiteral("radio.dat"));
+    Sim sim;
+    QVERIFY(sim.start({QStringLiteral("--dump"), dump}));
+    auto *grid = m_window->findChild<QTableView *>(QStringLiteral("Grid1"));
+    QVERIFY(grid);
+    const QModelIndex cell = grid->model()->index(0, 1);
+    grid->scrollTo(cell);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
+    auto *edit = grid->viewport()->findChild<QLineEdit *>(QStringLiteral("Text1"));
+    QVERIFY(edit && edit->isVisible());
+    QTest::keyClicks(edit, QStringLiteral("145"));
+
+    // The toolbar button leaves the focus where it is: the typed frequency must still go out.
+    Boxes boxes;
+    m_window->findChild<QAction *>(QStringLiteral("TWrite"))->trigger();
+    QCOMPARE(boxes.shown.size(), 1);
+    QCOMPARE(boxes.shown[0].text, QString::fromUtf8(WriteOkZh));
+    QCOMPARE(m_doc->config().channels[0].rx, QStringLiteral("145.00000"));
+    sim.stop();
+    QCOMPARE(bytes(readDat(dump), 0, 3), QByteArray("\x00\x00\x50\x14", 4));
 }
 
 void TestRadioLink::invalidPort_data() {
