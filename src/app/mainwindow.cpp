@@ -278,10 +278,7 @@ void MainWindow::createEditors() {
     RadioLinkController::Host host;
     host.portNumber = [this] { return m_portNumber; };
     host.disarmBandList = [this] { disarmBandList(); };
-    host.commitOpenEdits = [this] {
-        m_form1->commitOpenEdit();
-        m_form3->commitOpenEdit();
-    };
+    host.commitOpenEdits = [this] { commitOpenEdits(); };
     host.setCommandsEnabled = [this](bool enabled) { setTransferCommandsEnabled(enabled); };
     m_link = new RadioLinkController(m_document, host, this, this);
 }
@@ -436,10 +433,17 @@ void MainWindow::saveFile() {
     const QString path = filedialog::savePath(this, QCoreApplication::applicationDirPath());
     if (path.isEmpty())
         return;
+    // A value still being typed (the toolbar takes no focus) is taken in first, so the file holds what shows.
+    commitOpenEdits();
     const MemoryImage &image = m_document.encodeWriteImage();
     if (!datfile::write(path, image).isEmpty())
         LocalizedMsgBox(lang::pick("保存文件失败！", "Saving the file failed!"), msgbox::StyleStop,
                         lang::pick("错误", "Mistake"));
+}
+
+void MainWindow::commitOpenEdits() {
+    m_form1->commitOpenEdit();
+    m_form3->commitOpenEdit();
 }
 
 void MainWindow::printReport() {

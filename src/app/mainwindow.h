@@ -80,6 +80,8 @@ private:
     void createStrip();
     void createStatusBar();
     void createEditors();
+    // Takes a value still being typed in the channel table or the optional features into the document.
+    void commitOpenEdits();
     QAction *addCommand(QMenu *menu, const char *name, const QKeySequence &shortcut = {});
     void retranslate();
     void updateClockPanels();
