@@ -1,11 +1,21 @@
 #include "app/hidingsubwindow.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 
 HidingSubWindow::HidingSubWindow(QWidget *editor, QWidget *parent) : QMdiSubWindow(parent) {
     setObjectName(editor->objectName() + QStringLiteral("Frame"));
     setWidget(editor);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // The frame's own Close shortcuts include Ctrl+W, which is the Write command's: keep only Ctrl+F4, so
+    // that Ctrl+W is not ambiguous (Qt triggers neither action on an ambiguous shortcut).
+    if (QMenu *menu = systemMenu()) {
+        for (QAction *action : menu->actions()) {
+            if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+                action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+        }
+    }
 }
 
 void HidingSubWindow::closeEvent(QCloseEvent *event) {

@@ -177,6 +177,26 @@ private slots:
         QCOMPARE(buttons, (QStringList{"TNew", "TOpen", "TSave", "|", "TRead", "TWrite", "TAnMa", "TDebug"}));
     }
 
+    // The editor frames have Close shortcuts of their own; the program's shortcuts must still reach their
+    // commands while an editor has the focus (Read and Write give the invalid-port message with port 0).
+    void transferShortcutsFromAnEditor_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Ctrl+R") << int(Qt::Key_R);
+        QTest::newRow("Ctrl+W") << int(Qt::Key_W);
+    }
+    void transferShortcutsFromAnEditor() {
+        QFETCH(int, key);
+        start();
+        QWidget *grid = m_window->findChild<QWidget *>(QStringLiteral("Grid1"));
+        QVERIFY(grid);
+        grid->setFocus();
+        QTRY_VERIFY(grid->hasFocus());
+        BoxRecorder boxes;
+        QTest::keyClick(grid, Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(boxes.shown[0].text, QString::fromUtf8("串行端口无效"));
+    }
+
     void editorCommandsShowAndCloseBoxHides_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("editor");
