@@ -18,6 +18,17 @@ HidingSubWindow::HidingSubWindow(QWidget *editor, QWidget *parent) : QMdiSubWind
     }
 }
 
+bool HidingSubWindow::event(QEvent *event) {
+    const bool handled = QMdiSubWindow::event(event);
+    // When the editor needs more room (English captions are longer), the frame grows so that nothing is cut.
+    if (event->type() == QEvent::LayoutRequest) {
+        const QSize needed = minimumSizeHint();
+        if (width() < needed.width() || height() < needed.height())
+            resize(size().expandedTo(needed));
+    }
+    return handled;
+}
+
 void HidingSubWindow::closeEvent(QCloseEvent *event) {
     event->ignore();
     hide();

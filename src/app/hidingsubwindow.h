@@ -9,5 +9,6 @@ public:
     explicit HidingSubWindow(QWidget *editor, QWidget *parent = nullptr);
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 };

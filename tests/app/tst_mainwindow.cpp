@@ -177,6 +177,19 @@ private slots:
         QCOMPARE(buttons, (QStringList{"TNew", "TOpen", "TSave", "|", "TRead", "TWrite", "TAnMa", "TDebug"}));
     }
 
+    // English captions are longer than Chinese ones: an open editor's frame grows so that nothing is cut.
+    void framesGrowToFitLongerCaptions() {
+        start();
+        QAction *show = action("MNOption");
+        show->trigger();
+        auto *frame = qobject_cast<QMdiSubWindow *>(child<QWidget>("Form3")->parentWidget());
+        QVERIFY(frame && frame->isVisible());
+        QTest::qWait(50); // the frame takes its Chinese size first
+        Language::instance().setIndex(1);
+        QTRY_VERIFY(frame->width() >= frame->minimumSizeHint().width());
+        QVERIFY(frame->height() >= frame->minimumSizeHint().height());
+    }
+
     // The editor frames have Close shortcuts of their own; the program's shortcuts must still reach their
     // commands while an editor has the focus (Read and Write give the invalid-port message with port 0).
     void transferShortcutsFromAnEditor_data() {
