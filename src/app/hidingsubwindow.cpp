@@ -6,7 +6,10 @@
 
 HidingSubWindow::HidingSubWindow(QWidget *editor, QWidget *parent) : QMdiSubWindow(parent) {
     setObjectName(editor->objectName() + QStringLiteral("Frame"));
+    // The editor's designed size (or else its layout's size) is what the frame shows it at.
+    m_designedSize = editor->testAttribute(Qt::WA_Resized) ? editor->size() : editor->sizeHint();
     setWidget(editor);
+
     setAttribute(Qt::WA_DeleteOnClose, false);
     // The frame's own Close shortcuts include Ctrl+W, which is the Write command's: keep only Ctrl+F4, so
     // that Ctrl+W is not ambiguous (Qt triggers neither action on an ambiguous shortcut).
@@ -16,6 +19,12 @@ HidingSubWindow::HidingSubWindow(QWidget *editor, QWidget *parent) : QMdiSubWind
                 action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
         }
     }
+}
+
+void HidingSubWindow::fitEditor() {
+    const QMargins borders = contentsMargins(); // the title bar and the frame, known once inside the area
+    resize(m_designedSize.expandedTo(widget()->minimumSizeHint()) +
+           QSize(borders.left() + borders.right(), borders.top() + borders.bottom()));
 }
 
 bool HidingSubWindow::event(QEvent *event) {

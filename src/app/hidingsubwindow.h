@@ -7,8 +7,13 @@ class HidingSubWindow : public QMdiSubWindow {
     Q_OBJECT
 public:
     explicit HidingSubWindow(QWidget *editor, QWidget *parent = nullptr);
+    // Sizes the frame so that the editor has its designed size (call once the frame is in the MDI area).
+    void fitEditor();
 
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+
+private:
+    QSize m_designedSize;
 };

@@ -110,8 +110,6 @@ MainWindow::MainWindow(Document &document, const QString &portFilePath, QWidget 
     m_previousBand = 0;
     m_bandList->setCurrentIndex(0);
     onBandChanged(0);
-    // Room for most of the channel table's columns.
-    m_frame1->resize(804, 472);
     showEditor(m_frame1);
     m_portNumber = settings::readPortNumber(m_portFilePath);
     // The program's start runs the port probe (probePorts) once the window is loaded.
@@ -257,6 +255,7 @@ void MainWindow::createEditors() {
     auto frame = [this](QWidget *editor) {
         auto *f = new HidingSubWindow(editor);
         m_mdiArea->addSubWindow(f);
+        f->fitEditor();
         f->hide();
         return f;
     };

@@ -8,6 +8,7 @@
 #include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
+#include "app/twips.h"
 #include "editors/calibrationwindow.h"
 #include "editors/channeleditorwindow.h"
 #include "editors/dtmfwindow.h"
@@ -175,6 +176,27 @@ private slots:
         for (QAction *a : child<QToolBar>("Toolbar1")->actions())
             buttons << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
         QCOMPARE(buttons, (QStringList{"TNew", "TOpen", "TSave", "|", "TRead", "TWrite", "TAnMa", "TDebug"}));
+    }
+
+    // Each editor opens at its designed size inside its frame (the FM window has no layout to size it).
+    void editorsOpenAtTheirDesignedSize_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("editor");
+        QTest::addColumn<int>("widthTwips");
+        QTest::addColumn<int>("heightTwips");
+        QTest::newRow("channels") << "MNModel" << "Form1" << 12635 << 7200;
+        QTest::newRow("FM") << "MNFMset" << "Form5" << 8205 << 4800;
+    }
+    void editorsOpenAtTheirDesignedSize() {
+        QFETCH(QString, command);
+        QFETCH(QString, editor);
+        QFETCH(int, widthTwips);
+        QFETCH(int, heightTwips);
+        start();
+        action(command.toLatin1())->trigger();
+        QWidget *window = child<QWidget>(editor.toLatin1());
+        QTRY_VERIFY(window->isVisible());
+        QCOMPARE(window->size(), QSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips)));
     }
 
     // English captions are longer than Chinese ones: an open editor's frame grows so that nothing is cut.
