@@ -201,7 +201,11 @@ ChannelTableModel::FreqResult ChannelTableModel::commitFrequency(int row, int co
     if (!inBandStrict(leadingNumber(text), bandLimits(m_document.config().band)))
         return FreqResult::OutOfBand;
 
-    const QString freq = normalizeFreq(text);
+    // The stored BCD digits are taken by position from the text, so leading zeros ("0145.5") must go.
+    QString typed = text;
+    while (typed.size() > 1 && typed.startsWith(QLatin1Char('0')) && typed.at(1) != QLatin1Char('.'))
+        typed.remove(0, 1);
+    const QString freq = normalizeFreq(typed);
     Channel c = m_document.config().channels[std::size_t(row)];
     if (column == TxColumn)
         c.tx = freq;

@@ -252,6 +252,11 @@ void TestChannelEditor::normalisation_data() {
                              << "145.51875";
     QTest::newRow("469.999") << "469.999"
                              << "469.99500";
+    // A leading zero must not shift the digits that go into the stored BCD bytes.
+    QTest::newRow("leading zero") << "0145.5"
+                                  << "145.50000";
+    QTest::newRow("leading zeros") << "00145.519"
+                                   << "145.51875";
 }
 
 void TestChannelEditor::normalisation() {
