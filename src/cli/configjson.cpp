@@ -8,6 +8,8 @@
 #include <QJsonArray>
 #include <QRegularExpression>
 
+#include <cmath>
+
 namespace {
 
 QString toneName(int position) {
@@ -128,12 +130,16 @@ public:
 
     void integerValue(const QJsonValue &v, const QString &p, int lowest, int highest, int &target) {
         const double d = v.toDouble();
-        if (!v.isDouble() || d != double(qint64(d))) {
+        // Checked as a double first: a number such as 1e300 does not fit any integer type.
+        if (!v.isDouble() || std::trunc(d) != d) {
             fail(p, QStringLiteral("must be a whole number"));
             return;
         }
         if (d < lowest || d > highest) {
-            fail(p, QStringLiteral("%1 is outside %2..%3").arg(qint64(d)).arg(lowest).arg(highest));
+            fail(p, QStringLiteral("%1 is outside %2..%3")
+                        .arg(QString::number(d, 'g', 15))
+                        .arg(lowest)
+                        .arg(highest));
             return;
         }
         target = int(d);
@@ -255,8 +261,9 @@ public:
         const QJsonValue v = o.value(QLatin1String(key));
         const QString p = join(path, QLatin1String(key));
         QString t;
-        if (v.isDouble() && v.toDouble() == double(qint64(v.toDouble())))
-            t = QString::number(qint64(v.toDouble()));
+        const double d = v.toDouble();
+        if (v.isDouble() && std::trunc(d) == d && std::fabs(d) < 1e9)
+            t = QString::number(qint64(d));
         else if (v.isString())
             t = v.toString();
         else {

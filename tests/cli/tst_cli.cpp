@@ -140,6 +140,9 @@ private slots:
         QTest::newRow("unknown field") << QByteArray(R"({"general": {"beeep": 1}})");
         QTest::newRow("fraction") << QByteArray(R"({"general": {"beep": 0.5}})");
         QTest::newRow("text for number") << QByteArray(R"({"vfoA": {"step": "4"}})");
+        QTest::newRow("number beyond any integer") << QByteArray(R"({"band": 1e300})");
+        QTest::newRow("channel number beyond any integer")
+            << QByteArray(R"({"general": {"bChannel": -1e300}})");
     }
     void badJson() {
         QFETCH(QByteArray, json);
