@@ -6,13 +6,21 @@ namespace {
 constexpr double FmLowest = 87.0;
 constexpr double FmHighest = 107.9;
 
+// Only digits and one "." make a number here, as the key filter allows. A pasted text such as "9.8e1" or
+// "nan" would pass a general number parser and then be cut into a wrong frequency by the normalisation.
+bool isPlainDecimal(const QString &text) {
+    for (QChar c : text)
+        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) && c != QLatin1Char('.'))
+            return false;
+    return isNumber(text);
+}
+
 FmFreqCheck check(const QString &typed, bool highestAllowed) {
     if (typed.isEmpty())
         return {FmFreqCheck::Empty, QString()};
-    bool ok = false;
-    const double mhz = typed.toDouble(&ok);
-    if (!ok)
+    if (!isPlainDecimal(typed))
         return {FmFreqCheck::NotNumber, QString()};
+    const double mhz = leadingNumber(typed);
     const bool tooHigh = highestAllowed ? mhz > FmHighest : mhz >= FmHighest;
     if (mhz < FmLowest || tooHigh)
         return {FmFreqCheck::OutOfRange, QString()};

@@ -25,6 +25,8 @@ private slots:
     void loadsStore();
     void channelCell_data();
     void channelCell();
+    void pastedTextIsNoNumber_data();
+    void pastedTextIsNoNumber();
     void vfoBox_data();
     void vfoBox();
     void keyFilters();
@@ -163,6 +165,34 @@ void TestFmRadioWindow::channelCell() {
         QCOMPARE(message()->text(), QStringLiteral("超出频率范围(87-107.9)，请重输。"));
     // the store waits for OK
     QCOMPARE(m_document->config().fm, m_store);
+}
+
+void TestFmRadioWindow::pastedTextIsNoNumber_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::newRow("exponent") << "9.8e1";
+    QTest::newRow("nan") << "nan";
+    QTest::newRow("sign") << "+98";
+}
+
+// Pasting bypasses the key filter: only what could be typed may count as a number.
+void TestFmRadioWindow::pastedTextIsNoNumber() {
+    QFETCH(QString, pasted);
+    clickCell(2, 1);
+    QLineEdit *box = editor();
+    QVERIFY(box);
+    box->selectAll();
+    box->insert(pasted);
+    QTest::keyClick(box, Qt::Key_Return);
+    QTRY_VERIFY(!editor());
+    QCOMPARE(cell(2), QStringLiteral("98.10"));
+    QVERIFY(!message()->isVisible());
+
+    vfo()->setFocus();
+    vfo()->selectAll();
+    vfo()->insert(pasted);
+    QTest::keyClick(vfo(), Qt::Key_Return);
+    QCOMPARE(vfo()->text(), pasted);
+    QVERIFY(!message()->isVisible());
 }
 
 void TestFmRadioWindow::vfoBox_data() {
