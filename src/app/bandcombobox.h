@@ -10,6 +10,11 @@ public:
     explicit BandComboBox(QWidget *parent = nullptr);
     void showPopup() override;
 
+protected:
+    // A wheel turned over the strip must not switch the band unnoticed: the list takes the wheel only when it
+    // has the keyboard focus.
+    void wheelEvent(QWheelEvent *event) override;
+
 signals:
     void popupOpening();
 };

@@ -27,6 +27,7 @@
 #include <QStandardPaths>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWheelEvent>
 
 namespace {
 QByteArray readRaw(const QString &path) {
@@ -362,6 +363,19 @@ private slots:
         QCOMPARE(boxes.shown[0].title, QStringLiteral("Be careful!"));
         QCOMPARE(boxes.shown[0].text,
                  QStringLiteral("Changing the frequency band will remove the channel tabulation, confirm?"));
+    }
+
+    // A wheel turned over the band list while it does not have the focus leaves the band alone.
+    void wheelOverUnfocusedBandListChangesNothing() {
+        start();
+        QComboBox *list = bandList();
+        QVERIFY(!list->hasFocus());
+        const QPoint centre = list->rect().center();
+        QWheelEvent wheel(centre, list->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(list, &wheel);
+        QCOMPARE(list->currentIndex(), 0);
+        QCOMPARE(m_doc->config().band, 0);
     }
 
     void sameBandAgainAsksNothing() {
