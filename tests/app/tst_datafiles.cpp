@@ -1,6 +1,6 @@
 // New, Open and Save from the main window.
 
-#include "shelltest.h"
+#include "common/guitest.h"
 
 #include "app/bandcombobox.h"
 #include "app/document.h"
@@ -321,5 +321,5 @@ private slots:
     }
 };
 
-ORLEX_SHELL_TEST_MAIN(TstDataFiles)
+ORLEX_GUI_TEST_MAIN(TstDataFiles)
 #include "tst_datafiles.moc"

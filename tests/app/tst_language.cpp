@@ -1,6 +1,6 @@
 // The main window's and the About window's texts in both languages, and switching back and forth.
 
-#include "shelltest.h"
+#include "common/guitest.h"
 
 #include "app/aboutdialog.h"
 #include "app/bandcombobox.h"
@@ -316,5 +316,5 @@ private slots:
     }
 };
 
-ORLEX_SHELL_TEST_MAIN(TstLanguage)
+ORLEX_GUI_TEST_MAIN(TstLanguage)
 #include "tst_language.moc"

@@ -1,6 +1,6 @@
 // Start-up, quit, the band list, the editor windows and the hidden-mode buttons of the main window.
 
-#include "shelltest.h"
+#include "common/guitest.h"
 
 #include "app/bandcombobox.h"
 #include "app/clock.h"
@@ -455,5 +455,5 @@ private slots:
     }
 };
 
-ORLEX_SHELL_TEST_MAIN(TstMainWindow)
+ORLEX_GUI_TEST_MAIN(TstMainWindow)
 #include "tst_mainwindow.moc"

@@ -1,6 +1,6 @@
 // The real message box: buttons and their captions by language, icons, default button, results.
 
-#include "shelltest.h"
+#include "common/guitest.h"
 
 #include "app/language.h"
 
@@ -135,5 +135,5 @@ private slots:
     }
 };
 
-ORLEX_SHELL_TEST_MAIN(TstMsgBox)
+ORLEX_GUI_TEST_MAIN(TstMsgBox)
 #include "tst_msgbox.moc"

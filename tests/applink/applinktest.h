@@ -2,7 +2,7 @@
 // Shared pieces of the radio-link GUI tests: orlex-k7-sim on a pseudo-terminal as port 1, message boxes
 // answered and recorded, the main window's commands by name.
 
-#include "app/localizedmsgbox.h"
+#include "common/guitest.h"
 #include "link/portnumbering.h"
 
 #include <QAction>
@@ -10,17 +10,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-
-// Runs the test object with a private settings store, so every run is a first start.
-#define ORLEX_APPLINK_TEST_MAIN(TestObject)                                                                  \
-    int main(int argc, char **argv) {                                                                        \
-        QTemporaryDir config;                                                                                \
-        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());                                             \
-        QApplication app(argc, argv);                                                                        \
-        QApplication::setApplicationName(QStringLiteral("ORLEX-K7"));                                        \
-        TestObject test;                                                                                     \
-        return QTest::qExec(&test, argc, argv);                                                              \
-    }
 
 namespace applinktest {
 
@@ -64,35 +53,6 @@ public:
 private:
     QProcess m_process;
     QByteArray m_log;
-};
-
-struct ShownBox {
-    QString text;
-    int style;
-    QString title;
-};
-
-// Answers every message box with the next of `answers` (OK when they run out) and records it; `onShow`
-// runs before the answer (with the box's number, from 0).
-class Boxes {
-public:
-    explicit Boxes(QList<int> answers = {}) : m_answers(std::move(answers)) {
-        msgbox::setHook([this](const QString &text, int style, const QString &title) {
-            shown.append({text, style, title});
-            if (onShow)
-                onShow(int(shown.size()) - 1);
-            return m_answers.isEmpty() ? msgbox::IdOk : m_answers.takeFirst();
-        });
-    }
-    ~Boxes() { msgbox::setHook({}); }
-    Boxes(const Boxes &) = delete;
-    Boxes &operator=(const Boxes &) = delete;
-
-    QList<ShownBox> shown;
-    std::function<void(int)> onShow;
-
-private:
-    QList<int> m_answers;
 };
 
 inline bool commandsEnabled(const QWidget *window, bool *allSame = nullptr) {

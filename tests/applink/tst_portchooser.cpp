@@ -209,7 +209,7 @@ void TestPortChooser::progressWindowTexts() {
         maximum = bar->maximum();
         modal = window->isModal() && QApplication::activeModalWidget() == window;
     });
-    Boxes boxes;
+    BoxRecorder boxes;
     write ? m_window->writeRadio() : m_window->readRadio();
     QCOMPARE(boxes.shown.size(), 1);
     QCOMPARE(shownTitle, title);
@@ -280,12 +280,12 @@ void TestPortChooser::screenshots() {
                     framed(window).save(dir + QStringLiteral("/progress_") + suffix + QStringLiteral(".png"));
                 QTimer::singleShot(0, window, &QWidget::close);
             });
-        Boxes boxes;
+        BoxRecorder boxes;
         m_window->readRadio();
         QVERIFY(saved);
         disconnect(grab);
     }
 }
 
-ORLEX_APPLINK_TEST_MAIN(TestPortChooser)
+ORLEX_GUI_TEST_MAIN(TestPortChooser)
 #include "tst_portchooser.moc"

@@ -139,7 +139,7 @@ void TestRadioLink::readFillsEditorsAndBand() {
         disabledMeanwhile = disabledMeanwhile && commandsDisabled(m_window.get());
         windowShown = windowShown && link()->progressWindow()->isVisible();
     });
-    Boxes boxes;
+    BoxRecorder boxes;
     m_window->readRadio();
 
     QCOMPARE(boxes.shown.size(), 1);
@@ -194,7 +194,7 @@ void TestRadioLink::writeLeavesImageInRadio() {
         m_doc->setCalibration(slider, levels[slider]);
     m_doc->setCalibrationMode(calibration);
 
-    Boxes boxes;
+    BoxRecorder boxes;
     m_window->writeRadio();
     QCOMPARE(boxes.shown.size(), 1);
     QCOMPARE(boxes.shown[0].text, QString::fromUtf8(language ? WriteOkEn : WriteOkZh));
@@ -234,7 +234,7 @@ void TestRadioLink::writeTakesTheOpenChannelEdit() {
     QTest::keyClicks(edit, QStringLiteral("145"));
 
     // The toolbar button leaves the focus where it is: the typed frequency must still go out.
-    Boxes boxes;
+    BoxRecorder boxes;
     m_window->findChild<QAction *>(QStringLiteral("TWrite"))->trigger();
     QCOMPARE(boxes.shown.size(), 1);
     QCOMPARE(boxes.shown[0].text, QString::fromUtf8(WriteOkZh));
@@ -266,7 +266,7 @@ void TestRadioLink::invalidPort() {
     const RadioConfig config = m_doc->config();
     const MemoryImage writeImage = m_doc->writeImage();
 
-    Boxes boxes;
+    BoxRecorder boxes;
     if (write)
         m_window->writeRadio();
     else
@@ -303,7 +303,7 @@ void TestRadioLink::silentRadio() {
     const RadioConfig config = m_doc->config();
     const MemoryImage readImage = m_doc->readImage();
 
-    Boxes boxes;
+    BoxRecorder boxes;
     write ? m_window->writeRadio() : m_window->readRadio();
     QCOMPARE(boxes.shown.size(), 1);
     QCOMPARE(boxes.shown[0].text, QString::fromUtf8(language ? CommErrorEn : CommErrorZh));
@@ -329,7 +329,7 @@ void TestRadioLink::bandRefusal() {
                        QStringLiteral("--log")}));
     loadSample();
 
-    Boxes boxes;
+    BoxRecorder boxes;
     m_window->writeRadio();
     QCOMPARE(boxes.shown.size(), 1);
     QCOMPARE(boxes.shown[0].text, QStringLiteral("频段不符，不能写入！"));
@@ -362,7 +362,7 @@ void TestRadioLink::bandQuestion() {
     loadSample();
     m_doc->setForceWriteMode(true);
 
-    Boxes boxes({answer});
+    BoxRecorder boxes({answer});
     // The user takes longer than the watchdog's 0.6 s: it must not fire while the question is open.
     boxes.onShow = [](int box) {
         if (box == 0)
@@ -425,7 +425,7 @@ void TestRadioLink::closingProgressWindowCancels() {
         });
     });
 
-    Boxes boxes;
+    BoxRecorder boxes;
     write ? m_window->writeRadio() : m_window->readRadio();
     QVERIFY(asked);
     QVERIFY(stoppedAt < 100);
@@ -447,7 +447,7 @@ void TestRadioLink::commandsComeBackAfterSuccessDelay() {
     QVERIFY(sim.start({}));
     bool offWhileBoxOpen = false;
     bool timerIdleWhileBoxOpen = false;
-    Boxes boxes;
+    BoxRecorder boxes;
     boxes.onShow = [&](int) {
         offWhileBoxOpen = commandsDisabled(m_window.get());
         timerIdleWhileBoxOpen = !link()->reEnablePending();
@@ -473,7 +473,7 @@ void TestRadioLink::simulatedRadioIsPortOne() {
     QCOMPARE(ports::devicePath(1), radio.device());
     QVERIFY(ports::canOpen(radio.device()));
 
-    Boxes boxes;
+    BoxRecorder boxes;
     m_window->readRadio();
     QCOMPARE(boxes.shown.size(), 1);
     QCOMPARE(boxes.shown[0].text, QString::fromUtf8(ReadOkZh));
@@ -490,5 +490,5 @@ void TestRadioLink::simulatedRadioIsPortOne() {
     QVERIFY(!radio.isRunning());
 }
 
-ORLEX_APPLINK_TEST_MAIN(TestRadioLink)
+ORLEX_GUI_TEST_MAIN(TestRadioLink)
 #include "tst_radiolink.moc"

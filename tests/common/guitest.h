@@ -1,6 +1,5 @@
 #pragma once
-// Shared pieces of the shell tests: a private settings store per run, message-box recording, and the
-// main window's controls by name.
+// Shared pieces of the GUI tests: a private settings store per run, and message boxes answered and recorded.
 
 #include "app/localizedmsgbox.h"
 
@@ -9,9 +8,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+
 // Runs the test object with the per-user settings store in a fresh temporary directory, so that every run is
 // a first start.
-#define ORLEX_SHELL_TEST_MAIN(TestObject)                                                                    \
+#define ORLEX_GUI_TEST_MAIN(TestObject)                                                                      \
     int main(int argc, char **argv) {                                                                        \
         QTemporaryDir config;                                                                                \
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());                                             \
@@ -27,12 +28,15 @@ struct ShownBox {
     QString title;
 };
 
-// Answers every message box with the next of `answers` (OK when they run out) and records what was shown.
+// Answers every message box with the next of `answers` (OK when they run out) and records it; `onShow`
+// runs before the answer (with the box's number, from 0).
 class BoxRecorder {
 public:
     explicit BoxRecorder(QList<int> answers = {}) : m_answers(std::move(answers)) {
         msgbox::setHook([this](const QString &text, int style, const QString &title) {
             shown.append({text, style, title});
+            if (onShow)
+                onShow(int(shown.size()) - 1);
             return m_answers.isEmpty() ? msgbox::IdOk : m_answers.takeFirst();
         });
     }
@@ -41,6 +45,7 @@ public:
     BoxRecorder &operator=(const BoxRecorder &) = delete;
 
     QList<ShownBox> shown;
+    std::function<void(int)> onShow;
 
 private:
     QList<int> m_answers;
