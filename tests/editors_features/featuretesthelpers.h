@@ -33,6 +33,19 @@ inline QString caption(QWidget *widget) {
     return widget->windowTitle();
 }
 
+// The control (or the window itself, named by its own objectName) shows `chinese`, then `english` after a
+// switch, then `chinese` again after switching back.
+inline void checkCaptionRoundTrip(QWidget *window, const QString &control, const QString &chinese,
+                                  const QString &english) {
+    QWidget *widget = control == window->objectName() ? window : window->findChild<QWidget *>(control);
+    QVERIFY2(widget, qPrintable(control));
+    QCOMPARE(caption(widget), chinese);
+    Language::instance().setIndex(1);
+    QCOMPARE(caption(widget), english);
+    Language::instance().setIndex(0);
+    QCOMPARE(caption(widget), chinese);
+}
+
 inline void showActive(QWidget *window) {
     window->show();
     window->activateWindow();

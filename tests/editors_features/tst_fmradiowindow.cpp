@@ -501,13 +501,7 @@ void TestFmRadioWindow::captions() {
     QFETCH(QString, chinese);
     QFETCH(QString, english);
     LanguageGuard guard;
-    QWidget *widget = control == QLatin1String("Form5") ? m_window : m_window->findChild<QWidget *>(control);
-    QVERIFY(widget);
-    QCOMPARE(caption(widget), chinese);
-    Language::instance().setIndex(1);
-    QCOMPARE(caption(widget), english);
-    Language::instance().setIndex(0);
-    QCOMPARE(caption(widget), chinese);
+    checkCaptionRoundTrip(m_window, control, chinese, english);
 }
 
 void TestFmRadioWindow::languageRoundTripKeepsDraft() {
