@@ -19,14 +19,6 @@
 #include <QProcess>
 
 namespace {
-QByteArray readRaw(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-bool writeRaw(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 const QByteArray Header = QByteArray::fromHex("5057422D374B"
                                               "FFFFFFFF"
                                               "5630313030") +

@@ -4,6 +4,7 @@
 #include "app/localizedmsgbox.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QList>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -50,3 +51,13 @@ public:
 private:
     QList<int> m_answers;
 };
+
+// A file's bytes ("<missing>" when it cannot be read), and writing bytes to a file.
+inline QByteArray readRaw(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+inline bool writeRaw(const QString &path, const QByteArray &bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
