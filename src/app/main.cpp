@@ -6,6 +6,7 @@
 
 #include <QApplication>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -39,6 +40,10 @@ bool displayAvailable() {
 } // namespace
 
 int main(int argc, char **argv) {
+#ifdef SIGXFSZ
+    // Past a file-size limit a save then fails and is reported, instead of the signal ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     if (!displayAvailable()) {
         std::fprintf(stderr, "orlex-k7: no display available (set DISPLAY, or QT_QPA_PLATFORM=offscreen)\n");
         return 2;

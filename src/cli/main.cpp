@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 
+#include <csignal>
 #include <iterator>
 
 namespace {
@@ -43,6 +44,10 @@ int runHelp(const QStringList &) {
 } // namespace
 
 int main(int argc, char *argv[]) {
+#ifdef SIGXFSZ
+    // Past a file-size limit a write then fails and is reported, instead of the signal ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())

@@ -29,7 +29,9 @@ std::optional<MemoryImage> imageFromBytes(const QByteArray &contents);
 QByteArray fileBytes(const MemoryImage &image);
 
 ReadResult read(const QString &path);
-// Writes atomically (temporary file, then rename): on failure the old file stays as it was. Returns an error
+// Writes atomically (temporary file, then rename): every write and the flush are checked before the rename,
+// so on any failure (a full disk included) the old file stays as it was and no new file is left. A path
+// naming something other than a regular file (a directory, a device, a pipe) is refused. Returns an error
 // text (empty on success).
 QString write(const QString &path, const MemoryImage &image);
 

@@ -30,6 +30,10 @@ int fail(const QString &message) {
 } // namespace
 
 int main(int argc, char *argv[]) {
+#ifdef SIGXFSZ
+    // Past a file-size limit the dump then fails and is reported, instead of the signal ending the simulator.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {

@@ -16,9 +16,11 @@ struct Run {
     QByteArray err;
 };
 
-Run runCli(const QStringList &args) {
-    QProcess p;
-    p.start(QDir(qEnvironmentVariable("ORLEX_K7_BIN_DIR")).filePath(QStringLiteral("orlex-k7-cli")), args);
+QString cliPath() {
+    return QDir(qEnvironmentVariable("ORLEX_K7_BIN_DIR")).filePath(QStringLiteral("orlex-k7-cli"));
+}
+
+Run finish(QProcess &p) {
     Run r;
     if (!p.waitForFinished(60000))
         return r;
@@ -26,6 +28,23 @@ Run runCli(const QStringList &args) {
     r.out = p.readAllStandardOutput();
     r.err = p.readAllStandardError();
     return r;
+}
+
+Run runCli(const QStringList &args) {
+    QProcess p;
+    p.start(cliPath(), args);
+    return finish(p);
+}
+
+// The CLI under a file-size limit of one block (512 or 1024 bytes): writing a data file fails as on a full
+// disk.
+Run runCliWithFileSizeLimit(const QStringList &args) {
+    QProcess p;
+    p.start(
+        QStringLiteral("sh"),
+        QStringList{QStringLiteral("-c"), QStringLiteral("ulimit -f 1 && exec \"$0\" \"$@\""), cliPath()} +
+            args);
+    return finish(p);
 }
 
 QByteArray readRaw(const QString &path) {
@@ -170,6 +189,30 @@ private slots:
         QVERIFY(writeRaw(json, "{}"));
         expectFailure(runCli({QStringLiteral("encode"), json, QStringLiteral("-o"),
                               dir.filePath(QStringLiteral("no/such/dir/x.dat"))}));
+    }
+
+    void encodeOnFullDisk_data() {
+        QTest::addColumn<bool>("existing");
+        QTest::newRow("over an existing file") << true;
+        QTest::newRow("new file") << false;
+    }
+    void encodeOnFullDisk() {
+        QFETCH(bool, existing);
+        QTemporaryDir dir;
+        const QString json = dir.filePath(QStringLiteral("c.json"));
+        const QString out = dir.filePath(QStringLiteral("out.dat"));
+        QVERIFY(writeRaw(json, "{}"));
+        const QByteArray old = QByteArray("PWB-7K") + QByteArray(3114, char(0x22));
+        if (existing)
+            QVERIFY(writeRaw(out, old));
+        const Run r = runCliWithFileSizeLimit({QStringLiteral("encode"), json, QStringLiteral("-o"), out});
+        expectFailure(r);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.startsWith("orlex-k7-cli: " + out.toUtf8() + ": cannot write the file: "), r.err);
+        QCOMPARE(readRaw(out), existing ? old : QByteArray());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 existing ? QStringList({QStringLiteral("c.json"), QStringLiteral("out.dat")})
+                          : QStringList{QStringLiteral("c.json")});
     }
 
     void usage() {

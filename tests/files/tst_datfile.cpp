@@ -6,6 +6,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 QByteArray fileHeader() {
     return QByteArray::fromHex("5057422D374B FFFFFFFF 5630313030") + QByteArray(33, char(0xFF));
@@ -34,6 +40,35 @@ bool canCreateFileIn(const QString &dirPath) {
 QByteArray readRaw(const QString &path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// datfile::write in a child process whose files may not grow past `limit` bytes: its writes then fail as on a
+// full disk (EFBIG, with SIGXFSZ ignored). Returns "ok" or "error: <text>" as the child saw it, or "crashed".
+QByteArray writeUnderSizeLimit(const QString &path, const MemoryImage &image, rlim_t limit) {
+    int fds[2];
+    if (pipe(fds) != 0)
+        return "no pipe";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit r{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &r);
+        const QString error = datfile::write(path, image);
+        const QByteArray report = error.isEmpty() ? QByteArray("ok") : "error: " + error.toUtf8();
+        [[maybe_unused]] const ssize_t n = ::write(fds[1], report.constData(), std::size_t(report.size()));
+        _exit(0);
+    }
+    ::close(fds[1]);
+    QByteArray report;
+    char buffer[256];
+    ssize_t n = 0;
+    while ((n = ::read(fds[0], buffer, sizeof buffer)) > 0)
+        report.append(buffer, qsizetype(n));
+    ::close(fds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? report : QByteArray("crashed");
 }
 } // namespace
 
@@ -122,6 +157,63 @@ private slots:
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!error.isEmpty());
         QCOMPARE(readRaw(path), QByteArray("old contents"));
+    }
+
+    // A full disk: the old file stays whole and the failure is reported; no new or temporary file is left.
+    void fullDiskKeepsOldFile_data() {
+        QTest::addColumn<bool>("existing");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("old file, nothing fits") << true << 0 << false;
+        QTest::newRow("old file, 1000 bytes fit") << true << 1000 << false;
+        QTest::newRow("old file, one byte short") << true << 3119 << false;
+        QTest::newRow("old file, exactly fits") << true << 3120 << true;
+        QTest::newRow("new file, 1000 bytes fit") << false << 1000 << false;
+        QTest::newRow("new file, exactly fits") << false << 3120 << true;
+    }
+    void fullDiskKeepsOldFile() {
+        QFETCH(bool, existing);
+        QFETCH(int, limit);
+        QFETCH(bool, fits);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("radio.dat"));
+        const QByteArray old = fileHeader() + QByteArray(3072, char(0x11));
+        if (existing)
+            QVERIFY(writeRaw(path, old));
+        const QByteArray report = writeUnderSizeLimit(path, patternImage(), rlim_t(limit));
+        if (fits) {
+            QCOMPARE(report, QByteArray("ok"));
+            QCOMPARE(readRaw(path), datfile::fileBytes(patternImage()));
+        } else {
+            QVERIFY2(report.startsWith("error: ") && report.size() > 7, report.constData());
+            QCOMPARE(readRaw(path), existing ? old : QByteArray());
+            QCOMPARE(QFile::exists(path), existing);
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 fits || existing ? QStringList{QStringLiteral("radio.dat")} : QStringList());
+    }
+
+    // Something that is not a regular file is never replaced by a saved file.
+    void notRegularTargetRefused_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << QStringLiteral("pipe");
+        QTest::newRow("directory") << QStringLiteral("directory");
+    }
+    void notRegularTargetRefused() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("target"));
+        if (kind == QLatin1String("pipe"))
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("target")));
+        QCOMPARE(datfile::write(path, patternImage()), QStringLiteral("not a regular file"));
+        const QFileInfo info(path);
+        QCOMPARE(info.isDir(), kind == QLatin1String("directory"));
+        QCOMPARE(info.isFile(), false);
+        QCOMPARE(
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+            QStringList{QStringLiteral("target")});
     }
 
     void unwritablePathReportsError() {
