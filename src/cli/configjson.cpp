@@ -426,8 +426,9 @@ void readFm(Reader &r, const QJsonObject &o, FmSettings &fm) {
     if (o.contains(QLatin1String("vfo")))
         r.fmFrequency(QStringLiteral("fm.vfo"), o.value(QLatin1String("vfo")), fm.vfo);
     r.integer(o, p, "channel", 0, 255, fm.channel);
-    r.choice(o, p, "displayMode", lists::FmDisplayMode, fm.displayMode);
-    r.choice(o, p, "step", lists::FmStep, fm.step);
+    // List positions; another stored byte (a fresh radio holds 255) is taken as it is, as decode shows it.
+    r.integer(o, p, "displayMode", 0, 255, fm.displayMode);
+    r.integer(o, p, "step", 0, 255, fm.step);
 }
 
 } // namespace

@@ -66,6 +66,21 @@ int entryOf(const QComboBox *list) {
     return list->findText(list->currentText(), Qt::MatchExactly);
 }
 
+// Shows a stored list position; a stored value outside the list leaves the list empty.
+void showPosition(QComboBox *list, int stored) {
+    list->setCurrentIndex(stored >= 0 && stored < list->count() ? stored : -1);
+}
+
+// The position to store: the chosen entry; a list left empty over a stored value outside it keeps that value,
+// so a setting the radio holds outside the list survives OK. -1 when the text is to be refused.
+int positionToStore(const QComboBox *list, int stored) {
+    const int entry = entryOf(list);
+    if (entry >= 0)
+        return entry;
+    const bool storedOutside = stored < 0 || stored >= list->count();
+    return storedOutside && list->currentText().isEmpty() ? stored : -1;
+}
+
 // The present channel as a whole number 1..25, or 0 when the text is not one.
 int channelOf(const QComboBox *list) {
     bool ok = false;
@@ -216,8 +231,8 @@ void FmRadioWindow::loadFromDocument() {
     if (fm.channel >= 1 && fm.channel <= FmChannelModel::ChannelCount)
         m_channel->setCurrentIndex(fm.channel - 1);
     m_channel->setEditText(QString::number(fm.channel));
-    m_displayMode->setCurrentIndex(fm.displayMode);
-    m_step->setCurrentIndex(fm.step);
+    showPosition(m_displayMode, fm.displayMode);
+    showPosition(m_step, fm.step);
 }
 
 void FmRadioWindow::editRow(int row) {
@@ -287,13 +302,13 @@ void FmRadioWindow::accept() {
     const int channel = channelOf(m_channel);
     if (channel == 0)
         return refuse(m_channel);
-    const int displayMode = entryOf(m_displayMode);
+    FmSettings fm = m_document.config().fm;
+    const int displayMode = positionToStore(m_displayMode, fm.displayMode);
     if (displayMode < 0)
         return refuse(m_displayMode);
-    const int step = entryOf(m_step);
+    const int step = positionToStore(m_step, fm.step);
     if (step < 0)
         return refuse(m_step);
-    FmSettings fm = m_document.config().fm;
     const FmChannelModel::Frequencies &frequencies = m_model->frequencies();
     std::copy(frequencies.begin(), frequencies.end(), fm.channels.begin());
     fm.vfo = m_vfo->text();

@@ -128,14 +128,16 @@ void decodeVfo(const MemoryImage &image, std::size_t base, bool sideA, const Vfo
     v.shift = listPosition(s[mem::VfoShift], lists::Shift, cur.shift);
 }
 
-void decodeFm(const MemoryImage &image, const FmSettings &cur, FmSettings &fm) {
+void decodeFm(const MemoryImage &image, FmSettings &fm) {
     for (int k = 0; k < mem::FmChannelCount; ++k) {
         const std::size_t at = mem::FmChannels + std::size_t(k) * 2;
         fm.channels[std::size_t(k)] = fmText(image[at], image[at + 1]);
     }
     fm.channel = image[mem::FmChannel];
-    fm.displayMode = listPosition(image[mem::FmDisplayMode], lists::FmDisplayMode, cur.displayMode);
-    fm.step = listPosition(image[mem::FmStep], lists::FmStep, cur.step);
+    // The FM store takes the bytes as they are, also outside the lists (a fresh radio holds 0xFF), so that
+    // they are written back unchanged; only the FM window's lists refuse such a value.
+    fm.displayMode = image[mem::FmDisplayMode];
+    fm.step = image[mem::FmStep];
     fm.vfo = fmText(image[mem::FmVfo], image[mem::FmVfo + 1]);
 }
 
@@ -300,7 +302,7 @@ RadioConfig decode(const MemoryImage &image, const RadioConfig &current) {
         out.band = image[mem::Band];
     decodeVfo(image, mem::VfoA, true, current.vfoA, out.vfoA);
     decodeVfo(image, mem::VfoB, false, current.vfoB, out.vfoB);
-    decodeFm(image, current.fm, out.fm);
+    decodeFm(image, out.fm);
     for (std::size_t i = 0; i < 3; ++i) {
         out.calibration[i] = image[mem::CalibrationA + i];
         out.calibration[i + 3] = image[mem::CalibrationB + i];

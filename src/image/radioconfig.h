@@ -96,8 +96,8 @@ struct FmSettings {
     std::array<QString, 25> channels; // "98.10" or empty
     QString vfo;                      // FM VFO frequency text, empty = none
     int channel = 1;                  // present channel (the stored byte; 1..25 in practice)
-    int displayMode = 0;              // 0 Channel, 1 Frequency
-    int step = 0;                     // 0 50K, 1 100K, 2 200K
+    int displayMode = 0;              // 0 Channel, 1 Frequency; another stored byte (0..255) is kept as it is
+    int step = 0;                     // 0 50K, 1 100K, 2 200K; likewise
 
     bool operator==(const FmSettings &) const = default;
 };

@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -129,6 +131,27 @@ private slots:
         QCOMPARE(bytes.mid(48 + 1938, 14), QByteArray(14, '\0'));
     }
 
+    // FM display mode and step bytes outside the lists (a fresh radio holds FF) are shown and taken as
+    // stored.
+    void fmModeAndStepOutsideLists() {
+        QTemporaryDir dir;
+        const QString dat = dir.filePath(QStringLiteral("fresh.dat"));
+        QByteArray file = QByteArray("PWB-7K") + QByteArray(42 + 3072, char(0xFF));
+        file[48 + 1954] = char(0x07);
+        QVERIFY(writeRaw(dat, file));
+        const Run decoded = runCli({QStringLiteral("decode"), dat});
+        QCOMPARE(decoded.exitCode, 0);
+        const QJsonObject fm = QJsonDocument::fromJson(decoded.out).object().value("fm").toObject();
+        QCOMPARE(fm.value("displayMode").toInt(-1), 255);
+        QCOMPARE(fm.value("step").toInt(-1), 7);
+
+        const QString json = dir.filePath(QStringLiteral("fm.json"));
+        const QString out = dir.filePath(QStringLiteral("fm.dat"));
+        QVERIFY(writeRaw(json, R"({"fm": {"channel": 4, "displayMode": 255, "step": 7}})"));
+        QCOMPARE(runCli({QStringLiteral("encode"), json, QStringLiteral("-o"), out}).exitCode, 0);
+        QCOMPARE(readRaw(out).mid(48 + 1952, 4), QByteArray::fromHex("04FF07FF"));
+    }
+
     void emptyJsonIsStartState() {
         QTemporaryDir dir;
         const QString json = dir.filePath(QStringLiteral("e.json"));
@@ -154,6 +177,8 @@ private slots:
         QTest::newRow("too many channels")
             << QByteArray(R"({"channels": [)") + QByteArray("null,").repeated(128) + QByteArray("null]}");
         QTest::newRow("calibration 256") << QByteArray(R"({"calibration": [256]})");
+        QTest::newRow("fm step 256") << QByteArray(R"({"fm": {"step": 256}})");
+        QTest::newRow("fm display mode -1") << QByteArray(R"({"fm": {"displayMode": -1}})");
         QTest::newRow("fm below 87") << QByteArray(R"({"fm": {"channels": ["86.90"]}})");
         QTest::newRow("channel number 129") << QByteArray(R"({"general": {"aChannel": "129"}})");
         QTest::newRow("unknown field") << QByteArray(R"({"general": {"beeep": 1}})");

@@ -36,6 +36,8 @@ private slots:
     void okCommits();
     void refusedOk_data();
     void refusedOk();
+    void storedOutsideListsSurvivesOk_data();
+    void storedOutsideListsSurvivesOk();
     void buttonsHideTheMdiFrame();
     void followsDocument();
     void savedAndOpenedAgain();
@@ -382,6 +384,47 @@ void TestFmRadioWindow::refusedOk() {
         QWidget *focus = QApplication::focusWidget();
         QVERIFY(focus == field || field->isAncestorOf(focus));
     }
+}
+
+// A display mode or step byte outside the lists (a fresh radio holds FF) shows an empty list and is stored
+// again unchanged by OK unless an entry is chosen; a typed text matching no entry is still refused.
+void TestFmRadioWindow::storedOutsideListsSurvivesOk_data() {
+    QTest::addColumn<int>("storedMode");
+    QTest::addColumn<int>("storedStep");
+    QTest::addColumn<QString>("typedMode"); // "-" = the list is left alone
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("expectedMode");
+    QTest::addColumn<int>("expectedStep");
+    QTest::newRow("FF FF left alone") << 255 << 255 << "-" << true << 255 << 255;
+    QTest::newRow("07 02 left alone") << 7 << 2 << "-" << true << 7 << 2;
+    QTest::newRow("FF, Frequency chosen") << 255 << 3 << "频率(MHz)" << true << 1 << 3;
+    QTest::newRow("FF, Channel chosen") << 255 << 255 << "频道" << true << 0 << 255;
+    QTest::newRow("FF, text typed") << 255 << 255 << "abc" << false << 255 << 255;
+}
+
+void TestFmRadioWindow::storedOutsideListsSurvivesOk() {
+    QFETCH(int, storedMode);
+    QFETCH(int, storedStep);
+    QFETCH(QString, typedMode);
+    QFETCH(bool, accepted);
+    QFETCH(int, expectedMode);
+    QFETCH(int, expectedStep);
+    FmSettings store = m_store;
+    store.displayMode = storedMode;
+    store.step = storedStep;
+    m_document->setFm(store);
+    QCOMPARE(list(1)->currentText(), QString());
+    QCOMPARE(list(1)->currentIndex(), -1);
+    QCOMPARE(list(2)->currentText(), storedStep == 2 ? QStringLiteral("200K") : QString());
+    typeIntoCell(4, QStringLiteral("95"));
+    if (typedMode != QLatin1String("-"))
+        list(1)->setEditText(typedMode);
+    QTest::mouseClick(child<QPushButton>(m_window, "Command1"), Qt::LeftButton);
+    QCOMPARE(m_window->isVisible(), !accepted);
+    const FmSettings &now = m_document->config().fm;
+    QCOMPARE(now.displayMode, expectedMode);
+    QCOMPARE(now.step, expectedStep);
+    QCOMPARE(now.channels[4], accepted ? QStringLiteral("95.00") : QString());
 }
 
 void TestFmRadioWindow::buttonsHideTheMdiFrame() {

@@ -211,6 +211,35 @@ private slots:
         QCOMPARE(e.fm.channels[1], QString());
     }
 
+    // The FM display mode and step bytes go into the FM store as they are and are written back unchanged,
+    // also outside the lists (a fresh radio holds FF there).
+    void fmModeAndStepKeptAsStored_data() {
+        QTest::addColumn<QByteArray>("stored"); // bytes 1953, 1954
+        QTest::addColumn<int>("displayMode");
+        QTest::addColumn<int>("step");
+        QTest::newRow("00 00") << QByteArray::fromHex("0000") << 0 << 0;
+        QTest::newRow("01 02") << QByteArray::fromHex("0102") << 1 << 2;
+        QTest::newRow("01 01") << QByteArray::fromHex("0101") << 1 << 1;
+        QTest::newRow("FF FF fresh radio") << QByteArray::fromHex("FFFF") << 255 << 255;
+        QTest::newRow("02 03 just past the lists") << QByteArray::fromHex("0203") << 2 << 3;
+        QTest::newRow("07 FF") << QByteArray::fromHex("07FF") << 7 << 255;
+        QTest::newRow("FF 07") << QByteArray::fromHex("FF07") << 255 << 7;
+        QTest::newRow("00 80") << QByteArray::fromHex("0080") << 0 << 128;
+    }
+    void fmModeAndStepKeptAsStored() {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, displayMode);
+        QFETCH(int, step);
+        RadioConfig current; // what the program held before: not what the file holds
+        current.fm.displayMode = 1;
+        current.fm.step = 2;
+        const RadioConfig d = decode(withBytes(filledImage(0xFF), 1953, stored), current);
+        QCOMPARE(d.fm.displayMode, displayMode);
+        QCOMPARE(d.fm.step, step);
+        const MemoryImage w = encode(d, filledImage(0x00));
+        QCOMPARE(slice(w, 1952, 4), QByteArray::fromHex("FF") + stored + QByteArray::fromHex("FF"));
+    }
+
     void fmVfoEmptyOrZero() {
         RadioConfig c;
         c.fm.vfo = QStringLiteral("0");
@@ -251,8 +280,8 @@ private slots:
         QTest::newRow("1807 8 -> 2") << 1807 << 8 << 2;
         QTest::newRow("1838 shift 3 refused") << 1838 << 3 << 1;
         QTest::newRow("1854 shift 2 kept") << 1854 << 2 << 2;
-        QTest::newRow("1953 fm mode 2 refused") << 1953 << 2 << 0;
-        QTest::newRow("1954 fm step 3 refused") << 1954 << 3 << 0;
+        QTest::newRow("1953 fm mode 2 kept") << 1953 << 2 << 2;
+        QTest::newRow("1954 fm step 3 kept") << 1954 << 3 << 3;
         QTest::newRow("1814 band 5 kept") << 1814 << 5 << 0;
         QTest::newRow("1814 band 2") << 1814 << 2 << 2;
     }
