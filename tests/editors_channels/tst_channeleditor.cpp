@@ -43,6 +43,10 @@ private slots:
     void names_data();
     void names();
     void nameFollowsEveryChange();
+    void storedTextLeftAsStored_data();
+    void storedTextLeftAsStored();
+    void typingBesideStoredName_data();
+    void typingBesideStoredName();
     void wheel();
     void windowScrollBars();
     void languageSwitch();
@@ -477,6 +481,126 @@ void TestChannelEditor::nameFollowsEveryChange() {
     QCOMPARE(m_document->config().channels[12].name, QString());
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(cell(12, 10), QString());
+}
+
+// A channel as an image holds it: record 3 (146.52500 both ways, no tones) or an empty record, and the
+// eight name bytes.
+static void loadRecord3(Document &document, bool used, const QByteArray &rxBytes, const QByteArray &name) {
+    MemoryImage &image = document.readImage();
+    image.fill(0xFF);
+    const std::size_t record = 2 * 13;
+    if (used) {
+        const QByteArray bytes = rxBytes + QByteArray::fromHex("0025651400000000F9");
+        for (int i = 0; i < 13; ++i)
+            image[record + std::size_t(i)] = std::uint8_t(bytes.at(i));
+    }
+    for (int i = 0; i < 8; ++i)
+        image[2048 + 2 * 8 + std::size_t(i)] = std::uint8_t(name.at(i));
+    document.decodeReadImage();
+}
+
+static QByteArray nameBytes(const MemoryImage &image) {
+    QByteArray bytes;
+    for (int i = 0; i < 8; ++i)
+        bytes += char(image[2048 + 2 * 8 + std::size_t(i)]);
+    return bytes;
+}
+
+void TestChannelEditor::storedTextLeftAsStored_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QByteArray>("rxBytes");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("shown");
+    const QByteArray rx = QByteArray::fromHex("00256514");
+    QTest::newRow("small letters and a blank")
+        << 10 << rx << QByteArray::fromHex("61622063FFFFFFFF") << QString("ab c");
+    QTest::newRow("Latin-1 bytes") << 10 << rx << QByteArray::fromHex("E9B5417EFFFFFFFF")
+                                   << QString::fromUtf8("éµA~");
+    QTest::newRow("signs the keys refuse")
+        << 10 << rx << QByteArray::fromHex("21227B7C7DFFFFFF") << QString("!\"{|}");
+    QTest::newRow("eight characters")
+        << 10 << rx << QByteArray::fromHex("6162636465666768") << QString("abcdefgh");
+    QTest::newRow("seven characters")
+        << 10 << rx << QByteArray::fromHex("41422043447A7EFF") << QString("AB CDz~");
+    // A frequency that is not BCD shows its hex letters; it is not a number, so leaving it changes nothing.
+    QTest::newRow("RX with hex letters") << 1 << QByteArray::fromHex("0000501F")
+                                         << QByteArray::fromHex("4142FFFFFFFFFFFF") << QString("1F5.00000");
+}
+
+// A stored text opened for editing and left with Enter, untouched, stays exactly as stored.
+void TestChannelEditor::storedTextLeftAsStored() {
+    QFETCH(int, column);
+    QFETCH(QByteArray, rxBytes);
+    QFETCH(QByteArray, name);
+    QFETCH(QString, shown);
+    loadRecord3(*m_document, true, rxBytes, name);
+    const Channel before = m_document->config().channels[2];
+    QCOMPARE(cell(2, column), shown);
+
+    click(2, column);
+    QLineEdit *edit = textEditor(column == 10 ? "Text2" : "Text1");
+    QVERIFY(edit);
+    QCOMPARE(edit->text(), shown);
+    QCOMPARE(m_document->config().channels[2], before);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QVERIFY(!openEditor());
+    QCOMPARE(cell(2, column), shown);
+    QCOMPARE(m_document->config().channels[2], before);
+    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(nameBytes(m_document->encodeWriteImage()).toHex(), name.toHex());
+}
+
+void TestChannelEditor::typingBesideStoredName_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("cursor");
+    // Keys: letters and signs as typed, \b Backspace, \x01 Ctrl+A, \x1a Ctrl+Z.
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("result");
+    const QByteArray abc = QByteArray::fromHex("61622063FFFFFFFF"); // "ab c"
+    QTest::newRow("a letter after it") << abc << 4 << "d"
+                                       << "ab cD";
+    QTest::newRow("a blank and a letter before it") << abc << 0 << " x"
+                                                    << "Xab c";
+    QTest::newRow("the sixth and seventh characters") << abc << 4 << "!yz"
+                                                      << "ab cYZ";
+    QTest::newRow("Backspace, then a letter") << abc << 4 << "\bq"
+                                              << "ab Q";
+    QTest::newRow("a letter between two equal ones") << QByteArray::fromHex("6161FFFFFFFFFFFF") << 1 << "a"
+                                                     << "aAa";
+    QTest::newRow("replaced, then undone") << abc << 4 << "\x01X\x1a"
+                                           << "ab c";
+    QTest::newRow("eight stored: no room") << QByteArray::fromHex("6162636465666768") << 8 << "x"
+                                           << "abcdefgh";
+    QTest::newRow("eight stored, three erased: room for one")
+        << QByteArray::fromHex("6162636465666768") << 8 << "\b\b\bxy"
+        << "abcdeX";
+}
+
+// Only what is typed goes through the key filter and the six-character limit.
+void TestChannelEditor::typingBesideStoredName() {
+    QFETCH(QByteArray, name);
+    QFETCH(int, cursor);
+    QFETCH(QString, keys);
+    QFETCH(QString, result);
+    loadRecord3(*m_document, true, QByteArray::fromHex("00256514"), name);
+    click(2, 10);
+    QLineEdit *edit = textEditor("Text2");
+    QVERIFY(edit);
+    edit->setCursorPosition(cursor);
+    for (QChar c : keys) {
+        if (c == QLatin1Char('\b'))
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        else if (c == QChar(0x01))
+            QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        else if (c == QChar(0x1a))
+            QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        else
+            QTest::keyClick(edit, char(c.unicode()));
+    }
+    QCOMPARE(edit->text(), result);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(cell(2, 10), result);
+    QCOMPARE(m_document->config().channels[2].name, result);
 }
 
 void TestChannelEditor::wheel() {
