@@ -47,6 +47,8 @@ private slots:
     void storedTextLeftAsStored();
     void typingBesideStoredName_data();
     void typingBesideStoredName();
+    void bandCellText_data();
+    void bandCellText();
     void wheel();
     void windowScrollBars();
     void languageSwitch();
@@ -159,7 +161,7 @@ void TestChannelEditor::newChannelDefaults_data() {
     QTest::newRow("Chinese") << 0 << QStringList{"145.00000", "145.00000", "关闭", "关闭", "高",
                                                  "关",        "使能",      "宽带", "关"};
     QTest::newRow("English") << 1 << QStringList{"145.00000", "145.00000", "Off",  "Off", "High",
-                                                 "Off",       "On",        "wide", "Off"};
+                                                 "Off",       "On",        "Wide", "Off"};
 }
 
 void TestChannelEditor::newChannelDefaults() {
@@ -601,6 +603,66 @@ void TestChannelEditor::typingBesideStoredName() {
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(cell(2, 10), result);
     QCOMPARE(m_document->config().channels[2].name, result);
+}
+
+void TestChannelEditor::bandCellText_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("then"); // what happens after the channel is typed
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("position");
+    QTest::newRow("typed in English") << 1 << ""
+                                      << "Wide" << 1;
+    QTest::newRow("typed in Chinese") << 0 << ""
+                                      << "宽带" << 1;
+    QTest::newRow("English, RX changed") << 1 << "rx"
+                                         << "Wide" << 1;
+    QTest::newRow("English, name typed") << 1 << "name"
+                                         << "Wide" << 1;
+    QTest::newRow("English, then Chinese") << 1 << "zh"
+                                           << "宽带" << 1;
+    QTest::newRow("English, Chinese, English") << 1 << "zh en"
+                                               << "wide" << 1;
+    QTest::newRow("Chinese, then English") << 0 << "en"
+                                           << "wide" << 1;
+    QTest::newRow("English, picked wide") << 1 << "pick1"
+                                          << "wide" << 1;
+    QTest::newRow("English, picked Narror") << 1 << "pick0"
+                                            << "Narror" << 0;
+    QTest::newRow("English, channels replaced") << 1 << "reload"
+                                                << "wide" << 1;
+    QTest::newRow("English, erased and typed again") << 1 << "erase"
+                                                     << "Wide" << 1;
+}
+
+// A newly typed channel's Band cell reads "Wide"; the list's entry for the same position reads "wide".
+void TestChannelEditor::bandCellText() {
+    QFETCH(int, language);
+    QFETCH(QString, then);
+    QFETCH(QString, shown);
+    QFETCH(int, position);
+    Language::instance().setIndex(language);
+    typeInto(6, 1, "145");
+    for (const QString &step : then.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (step == "rx")
+            typeInto(6, 1, "146");
+        else if (step == "name")
+            typeInto(6, 10, "ab");
+        else if (step == "zh" || step == "en")
+            Language::instance().setIndex(step == "en" ? 1 : 0);
+        else if (step.startsWith("pick"))
+            pick(6, 8, "Combo5_8", step.mid(4).toInt());
+        else if (step == "reload")
+            m_document->setConfig(m_document->config());
+        else if (step == "erase") {
+            typeInto(6, 1, "");
+            typeInto(6, 1, "145");
+        }
+    }
+    QCOMPARE(cell(6, 8), shown);
+    QCOMPARE(m_document->config().channels[6].bandwidth, position);
+    // The neighbours are not touched.
+    QCOMPARE(cell(5, 8), QString());
+    QCOMPARE(cell(7, 8), QString());
 }
 
 void TestChannelEditor::wheel() {
