@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace {
 const QColor EditorBackground(255, 255, 192);
 
@@ -32,7 +34,7 @@ QLineEdit *textEditor(QWidget *parent, const char *name, int maxLength, CharFilt
     edit->setMaxLength(maxLength);
     edit->setFrame(false);
     edit->setAlignment(Qt::AlignCenter);
-    edit->setValidator(new CharFilterValidator(filter, edit));
+    edit->setValidator(new CharFilterValidator(filter, maxLength, edit));
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Base, EditorBackground);
     edit->setPalette(palette);
@@ -95,7 +97,13 @@ void ChannelItemDelegate::setEditorData(QWidget *editor, const QModelIndex &inde
         return;
     editor->setProperty("loaded", true);
     if (auto *edit = qobject_cast<QLineEdit *>(editor)) {
-        edit->setText(index.data(Qt::EditRole).toString());
+        // The box starts with the cell's text exactly: the key filter and the length limit are for typing
+        // (a name from an image may hold small letters, blanks, other bytes and up to eight characters).
+        const QString text = index.data(Qt::EditRole).toString();
+        edit->setMaxLength(std::max(edit->maxLength(), int(text.size())));
+        if (auto *validator = edit->findChild<CharFilterValidator *>())
+            validator->setStartText(text);
+        edit->setText(text);
     } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
         combo->setCurrentIndex(m_model.choice(index.row(), index.column()));
     }

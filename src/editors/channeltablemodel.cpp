@@ -138,6 +138,8 @@ QString ChannelTableModel::cellText(int row, int column) const {
     default: {
         const QStringList entries = listEntries(column);
         const int position = choice(row, column);
+        if (column == BandwidthColumn && position == 1 && m_createdBandText[std::size_t(row)])
+            return lang::pick("宽带", "Wide");
         return position >= 0 && position < entries.size() ? entries.at(position) : QString();
     }
     }
@@ -211,8 +213,10 @@ ChannelTableModel::FreqResult ChannelTableModel::commitFrequency(int row, int co
         c.tx = freq;
     else if (c.isUsed())
         c.rx = freq;
-    else
+    else {
         c = newChannel(freq, c.name);
+        m_createdBandText[std::size_t(row)] = true;
+    }
     m_document.setChannel(row, c);
     return FreqResult::Stored;
 }
@@ -221,6 +225,11 @@ void ChannelTableModel::setChoice(int row, int column, int position) {
     if (row < 0 || row >= RowCount || column < RxToneColumn || column > TxProhibitColumn)
         return;
     Channel c = m_document.config().channels[std::size_t(row)];
+    if (column == BandwidthColumn && m_createdBandText[std::size_t(row)]) {
+        // Even a pick of the same position shows the list's own text.
+        m_createdBandText[std::size_t(row)] = false;
+        emit dataChanged(index(row, column), index(row, column));
+    }
     if (field(c, column) == position)
         return;
     field(c, column) = position;
@@ -246,10 +255,15 @@ void ChannelTableModel::clearChannel(int row) {
 }
 
 void ChannelTableModel::channelChanged(int row) {
-    if (row >= 0 && row < RowCount)
-        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    if (row < 0 || row >= RowCount)
+        return;
+    const Channel &c = m_document.config().channels[std::size_t(row)];
+    if (!c.isUsed() || c.bandwidth != 1)
+        m_createdBandText[std::size_t(row)] = false;
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
 void ChannelTableModel::refreshAll() {
+    m_createdBandText.reset();
     emit dataChanged(index(0, 0), index(RowCount - 1, ColumnCount - 1));
 }

@@ -6,6 +6,8 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
+#include <bitset>
+
 class Document;
 
 class ChannelTableModel : public QAbstractTableModel {
@@ -64,4 +66,8 @@ private:
     QString cellText(int row, int column) const;
 
     Document &m_document;
+    // Rows whose Band cell shows the text a newly typed channel gets ("Wide"), not the list's entry for the
+    // same position ("wide" in English). A pick from the list, a language switch or a new set of channels
+    // writes the list's entry again.
+    std::bitset<RowCount> m_createdBandText;
 };

@@ -43,6 +43,12 @@ private slots:
     void names_data();
     void names();
     void nameFollowsEveryChange();
+    void storedTextLeftAsStored_data();
+    void storedTextLeftAsStored();
+    void typingBesideStoredName_data();
+    void typingBesideStoredName();
+    void bandCellText_data();
+    void bandCellText();
     void wheel();
     void windowScrollBars();
     void languageSwitch();
@@ -155,7 +161,7 @@ void TestChannelEditor::newChannelDefaults_data() {
     QTest::newRow("Chinese") << 0 << QStringList{"145.00000", "145.00000", "关闭", "关闭", "高",
                                                  "关",        "使能",      "宽带", "关"};
     QTest::newRow("English") << 1 << QStringList{"145.00000", "145.00000", "Off",  "Off", "High",
-                                                 "Off",       "On",        "wide", "Off"};
+                                                 "Off",       "On",        "Wide", "Off"};
 }
 
 void TestChannelEditor::newChannelDefaults() {
@@ -477,6 +483,186 @@ void TestChannelEditor::nameFollowsEveryChange() {
     QCOMPARE(m_document->config().channels[12].name, QString());
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(cell(12, 10), QString());
+}
+
+// A channel as an image holds it: record 3 (146.52500 both ways, no tones) or an empty record, and the
+// eight name bytes.
+static void loadRecord3(Document &document, bool used, const QByteArray &rxBytes, const QByteArray &name) {
+    MemoryImage &image = document.readImage();
+    image.fill(0xFF);
+    const std::size_t record = 2 * 13;
+    if (used) {
+        const QByteArray bytes = rxBytes + QByteArray::fromHex("0025651400000000F9");
+        for (int i = 0; i < 13; ++i)
+            image[record + std::size_t(i)] = std::uint8_t(bytes.at(i));
+    }
+    for (int i = 0; i < 8; ++i)
+        image[2048 + 2 * 8 + std::size_t(i)] = std::uint8_t(name.at(i));
+    document.decodeReadImage();
+}
+
+static QByteArray nameBytes(const MemoryImage &image) {
+    QByteArray bytes;
+    for (int i = 0; i < 8; ++i)
+        bytes += char(image[2048 + 2 * 8 + std::size_t(i)]);
+    return bytes;
+}
+
+void TestChannelEditor::storedTextLeftAsStored_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QByteArray>("rxBytes");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("shown");
+    const QByteArray rx = QByteArray::fromHex("00256514");
+    QTest::newRow("small letters and a blank")
+        << 10 << rx << QByteArray::fromHex("61622063FFFFFFFF") << QString("ab c");
+    QTest::newRow("Latin-1 bytes") << 10 << rx << QByteArray::fromHex("E9B5417EFFFFFFFF")
+                                   << QString::fromUtf8("éµA~");
+    QTest::newRow("signs the keys refuse")
+        << 10 << rx << QByteArray::fromHex("21227B7C7DFFFFFF") << QString("!\"{|}");
+    QTest::newRow("eight characters")
+        << 10 << rx << QByteArray::fromHex("6162636465666768") << QString("abcdefgh");
+    QTest::newRow("seven characters")
+        << 10 << rx << QByteArray::fromHex("41422043447A7EFF") << QString("AB CDz~");
+    // A frequency that is not BCD shows its hex letters; it is not a number, so leaving it changes nothing.
+    QTest::newRow("RX with hex letters") << 1 << QByteArray::fromHex("0000501F")
+                                         << QByteArray::fromHex("4142FFFFFFFFFFFF") << QString("1F5.00000");
+}
+
+// A stored text opened for editing and left with Enter, untouched, stays exactly as stored.
+void TestChannelEditor::storedTextLeftAsStored() {
+    QFETCH(int, column);
+    QFETCH(QByteArray, rxBytes);
+    QFETCH(QByteArray, name);
+    QFETCH(QString, shown);
+    loadRecord3(*m_document, true, rxBytes, name);
+    const Channel before = m_document->config().channels[2];
+    QCOMPARE(cell(2, column), shown);
+
+    click(2, column);
+    QLineEdit *edit = textEditor(column == 10 ? "Text2" : "Text1");
+    QVERIFY(edit);
+    QCOMPARE(edit->text(), shown);
+    QCOMPARE(m_document->config().channels[2], before);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QVERIFY(!openEditor());
+    QCOMPARE(cell(2, column), shown);
+    QCOMPARE(m_document->config().channels[2], before);
+    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(nameBytes(m_document->encodeWriteImage()).toHex(), name.toHex());
+}
+
+void TestChannelEditor::typingBesideStoredName_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("cursor");
+    // Keys: letters and signs as typed, \b Backspace, \x01 Ctrl+A, \x1a Ctrl+Z.
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("result");
+    const QByteArray abc = QByteArray::fromHex("61622063FFFFFFFF"); // "ab c"
+    QTest::newRow("a letter after it") << abc << 4 << "d"
+                                       << "ab cD";
+    QTest::newRow("a blank and a letter before it") << abc << 0 << " x"
+                                                    << "Xab c";
+    QTest::newRow("the sixth and seventh characters") << abc << 4 << "!yz"
+                                                      << "ab cYZ";
+    QTest::newRow("Backspace, then a letter") << abc << 4 << "\bq"
+                                              << "ab Q";
+    QTest::newRow("a letter between two equal ones") << QByteArray::fromHex("6161FFFFFFFFFFFF") << 1 << "a"
+                                                     << "aAa";
+    QTest::newRow("replaced, then undone") << abc << 4 << "\x01X\x1a"
+                                           << "ab c";
+    QTest::newRow("eight stored: no room") << QByteArray::fromHex("6162636465666768") << 8 << "x"
+                                           << "abcdefgh";
+    QTest::newRow("eight stored, three erased: room for one")
+        << QByteArray::fromHex("6162636465666768") << 8 << "\b\b\bxy"
+        << "abcdeX";
+}
+
+// Only what is typed goes through the key filter and the six-character limit.
+void TestChannelEditor::typingBesideStoredName() {
+    QFETCH(QByteArray, name);
+    QFETCH(int, cursor);
+    QFETCH(QString, keys);
+    QFETCH(QString, result);
+    loadRecord3(*m_document, true, QByteArray::fromHex("00256514"), name);
+    click(2, 10);
+    QLineEdit *edit = textEditor("Text2");
+    QVERIFY(edit);
+    edit->setCursorPosition(cursor);
+    for (QChar c : keys) {
+        if (c == QLatin1Char('\b'))
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        else if (c == QChar(0x01))
+            QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        else if (c == QChar(0x1a))
+            QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        else
+            QTest::keyClick(edit, char(c.unicode()));
+    }
+    QCOMPARE(edit->text(), result);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(cell(2, 10), result);
+    QCOMPARE(m_document->config().channels[2].name, result);
+}
+
+void TestChannelEditor::bandCellText_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("then"); // what happens after the channel is typed
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("position");
+    QTest::newRow("typed in English") << 1 << ""
+                                      << "Wide" << 1;
+    QTest::newRow("typed in Chinese") << 0 << ""
+                                      << "宽带" << 1;
+    QTest::newRow("English, RX changed") << 1 << "rx"
+                                         << "Wide" << 1;
+    QTest::newRow("English, name typed") << 1 << "name"
+                                         << "Wide" << 1;
+    QTest::newRow("English, then Chinese") << 1 << "zh"
+                                           << "宽带" << 1;
+    QTest::newRow("English, Chinese, English") << 1 << "zh en"
+                                               << "wide" << 1;
+    QTest::newRow("Chinese, then English") << 0 << "en"
+                                           << "wide" << 1;
+    QTest::newRow("English, picked wide") << 1 << "pick1"
+                                          << "wide" << 1;
+    QTest::newRow("English, picked Narror") << 1 << "pick0"
+                                            << "Narror" << 0;
+    QTest::newRow("English, channels replaced") << 1 << "reload"
+                                                << "wide" << 1;
+    QTest::newRow("English, erased and typed again") << 1 << "erase"
+                                                     << "Wide" << 1;
+}
+
+// A newly typed channel's Band cell reads "Wide"; the list's entry for the same position reads "wide".
+void TestChannelEditor::bandCellText() {
+    QFETCH(int, language);
+    QFETCH(QString, then);
+    QFETCH(QString, shown);
+    QFETCH(int, position);
+    Language::instance().setIndex(language);
+    typeInto(6, 1, "145");
+    for (const QString &step : then.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (step == "rx")
+            typeInto(6, 1, "146");
+        else if (step == "name")
+            typeInto(6, 10, "ab");
+        else if (step == "zh" || step == "en")
+            Language::instance().setIndex(step == "en" ? 1 : 0);
+        else if (step.startsWith("pick"))
+            pick(6, 8, "Combo5_8", step.mid(4).toInt());
+        else if (step == "reload")
+            m_document->setConfig(m_document->config());
+        else if (step == "erase") {
+            typeInto(6, 1, "");
+            typeInto(6, 1, "145");
+        }
+    }
+    QCOMPARE(cell(6, 8), shown);
+    QCOMPARE(m_document->config().channels[6].bandwidth, position);
+    // The neighbours are not touched.
+    QCOMPARE(cell(5, 8), QString());
+    QCOMPARE(cell(7, 8), QString());
 }
 
 void TestChannelEditor::wheel() {
