@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QMenu>
 
+#include <algorithm>
+
 HidingSubWindow::HidingSubWindow(QWidget *editor, QWidget *parent) : QMdiSubWindow(parent) {
     setObjectName(editor->objectName() + QStringLiteral("Frame"));
     // The editor's designed size (or else its layout's size) is what the frame shows it at.
@@ -32,10 +34,28 @@ bool HidingSubWindow::event(QEvent *event) {
     // When the editor needs more room (English captions are longer), the frame grows so that nothing is cut.
     if (event->type() == QEvent::LayoutRequest) {
         const QSize needed = minimumSizeHint();
-        if (width() < needed.width() || height() < needed.height())
+        if (width() < needed.width() || height() < needed.height()) {
             resize(size().expandedTo(needed));
+            keepInsideArea();
+        }
     }
     return handled;
+}
+
+void HidingSubWindow::keepInsideArea() {
+    const QWidget *area = parentWidget();
+    if (!area || isMaximized() || isMinimized())
+        return;
+    // Left and up as far as the grown frame needs, but never past the area's top-left corner.
+    QRect frame = geometry();
+    const QRect client = area->rect();
+    if (frame.right() > client.right())
+        frame.moveRight(client.right());
+    if (frame.bottom() > client.bottom())
+        frame.moveBottom(client.bottom());
+    frame.moveTopLeft(QPoint(std::max(frame.left(), client.left()), std::max(frame.top(), client.top())));
+    if (frame.topLeft() != pos())
+        move(frame.topLeft());
 }
 
 void HidingSubWindow::closeEvent(QCloseEvent *event) {

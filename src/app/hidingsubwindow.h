@@ -15,5 +15,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // A frame that grew is moved back inside the MDI area as far as it fits.
+    void keepInsideArea();
+
     QSize m_designedSize;
 };

@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace {
 // The window is 4890 x 2775 twips with its frame; the client area is what remains inside a fixed
@@ -41,8 +42,13 @@ PortChooser::PortChooser(QWidget *parent) : QWidget(parent, Qt::Dialog | Qt::MSW
         if (!m_buttons.isEmpty())
             setTabOrder(m_buttons.last(), button);
         m_buttons.append(button);
-        connect(button, &QRadioButton::clicked, this, [this, index] { emit portChosen(index + 1); });
     }
+    // A button that becomes checked chooses its port, however it was chosen: the mouse, Space, the arrow
+    // keys, or a screen reader's press or toggle (which emit no click).
+    connect(m_group, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (checked)
+            emit portChosen(index + 1);
+    });
     updateToolTips();
 }
 
@@ -61,7 +67,11 @@ void PortChooser::setUsablePorts(const QList<int> &portNumbers) {
 }
 
 void PortChooser::showFor(int portNumber) {
-    select(portNumber);
+    {
+        // The selection follows the number, which is then reported once.
+        const QSignalBlocker blocker(m_group);
+        select(portNumber);
+    }
     if (portNumber >= ports::FirstPort && portNumber <= ButtonCount)
         emit portChosen(portNumber);
     show();

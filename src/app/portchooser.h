@@ -1,7 +1,7 @@
 #pragma once
 // The port chooser Form6 "ComPort": twenty option buttons Com1..Com20, enabled for the ports the start-up
-// probe could open. A click chooses the port at once; the port is opened only by the next read or write.
-// The close box only hides the window, so it keeps its selection.
+// probe could open. Checking a button chooses its port at once; the port is opened only by the next read or
+// write. The close box only hides the window, so it keeps its selection.
 
 #include <QList>
 #include <QWidget>

@@ -22,12 +22,24 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMap>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTabWidget>
 #include <QToolBar>
 
 namespace {
+QString rectText(const QRect &r, const QRect &area) {
+    return QStringLiteral("%1,%2 %3x%4 in %5x%6")
+        .arg(r.x())
+        .arg(r.y())
+        .arg(r.width())
+        .arg(r.height())
+        .arg(area.width())
+        .arg(area.height());
+}
+
 // Every text a user can see on a window and its children, keyed by where it is.
 QMap<QString, QString> allTexts(QWidget *root) {
     QMap<QString, QString> texts;
@@ -214,6 +226,49 @@ private slots:
         QVERIFY(m_doc->config() == config);
         QCOMPARE(strip()->findChild<QComboBox *>(QStringLiteral("Combo1"))->currentIndex(), 2);
         QCOMPARE(child<QLabel>(QStringLiteral("Panel1"))->text(), QStringLiteral("COM: 5"));
+    }
+
+    void grownEditorStaysInside_data() {
+        QTest::addColumn<QString>("placed"); // where the window stands when the language changes
+        QTest::newRow("where it opened") << "opened";
+        QTest::newRow("at the right edge") << "right";
+        QTest::newRow("in the bottom right corner") << "corner";
+        QTest::newRow("at the left edge") << "left";
+    }
+    // The optional-features window grows for the longer English texts; it stays inside the main window's
+    // client area (the main window keeps its 1024 pixels), moving no further than it must.
+    void grownEditorStaysInside() {
+        QFETCH(QString, placed);
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QCOMPARE(m_window->width(), 1024);
+        auto *area = child<QMdiArea>(QStringLiteral("MdiArea"));
+        auto *sub = child<QMdiSubWindow>(QStringLiteral("Form3Frame"));
+        QVERIFY(area && sub);
+        child<QAction>(QStringLiteral("MNOption"))->trigger();
+        QVERIFY(sub->isVisible());
+        const QRect client = area->viewport()->rect();
+        QVERIFY2(client.contains(sub->geometry()), qPrintable(rectText(sub->geometry(), client)));
+        if (placed == "right")
+            sub->move(client.width() - sub->width(), 20);
+        else if (placed == "corner")
+            sub->move(client.width() - sub->width(), client.height() - sub->height());
+        else if (placed == "left")
+            sub->move(0, 20);
+        const QRect before = sub->geometry();
+
+        child<QAction>(QStringLiteral("MNEnglish"))->trigger();
+        QTRY_VERIFY(sub->width() > before.width()); // once the window's layout has settled
+        const QRect after = sub->geometry();
+        QVERIFY2(client.contains(after), qPrintable(rectText(after, client)));
+        QVERIFY(after.height() >= before.height());
+        if (placed == "left") {
+            QCOMPARE(after.topLeft(), before.topLeft());
+        } else {
+            QCOMPARE(after.right(), client.right());
+            QCOMPARE(after.top(), std::min(before.top(), client.height() - after.height()));
+        }
+        child<QAction>(QStringLiteral("MNChinese"))->trigger();
+        QVERIFY(client.contains(sub->geometry()));
     }
 
     void otherIndexChangesNothing() {

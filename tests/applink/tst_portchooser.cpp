@@ -13,6 +13,8 @@
 #include "app/twips.h"
 #include "link/seriallink.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QDir>
 #include <QLabel>
 #include <QPainter>
@@ -33,6 +35,8 @@ private slots:
     void showingSelectsTheStoredPort_data();
     void showingSelectsTheStoredPort();
     void clickSetsThePortAtOnce();
+    void everyWayOfChoosingSetsThePort_data();
+    void everyWayOfChoosingSetsThePort();
     void closeBoxHidesAndKeepsTheSelection();
     void progressWindowTexts_data();
     void progressWindowTexts();
@@ -131,8 +135,11 @@ void TestPortChooser::showingSelectsTheStoredPort() {
     // An earlier selection must not survive a port number outside 1..20.
     chooser()->button(7)->setChecked(true);
     m_window->setPortNumber(stored);
+    QSignalSpy chosen(chooser(), &PortChooser::portChosen);
     m_window->findChild<QAction *>(QStringLiteral("MNCommPort"))->trigger();
     QVERIFY(chooser()->isVisible());
+    // A selected button reports its number once, as a click would.
+    QCOMPARE(chosen.count(), checked >= 0 ? 1 : 0);
     for (int index = 0; index < 20; ++index)
         QCOMPARE(chooser()->button(index)->isChecked(), index == checked);
     QCOMPARE(m_window->portNumber(), stored);
@@ -153,6 +160,64 @@ void TestPortChooser::clickSetsThePortAtOnce() {
     QTest::mouseClick(chooser()->button(0), Qt::LeftButton);
     QCOMPARE(m_window->portNumber(), 1);
     QCOMPARE(panel(), QStringLiteral("COM: 1"));
+}
+
+void TestPortChooser::everyWayOfChoosingSetsThePort_data() {
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<int>("index"); // the button chosen (or, for the arrow, the one the focus starts on)
+    QTest::addColumn<int>("port");
+    QTest::addColumn<int>("reports"); // how often the chooser tells the main window
+    QTest::newRow("mouse") << "mouse" << 11 << 12 << 1;
+    QTest::newRow("Space on the focused button") << "space" << 11 << 12 << 1;
+    // The arrow moves to the next usable button and chooses it.
+    QTest::newRow("right arrow from Com1") << "right" << 0 << 3 << 1;
+    QTest::newRow("left arrow from Com3") << "left" << 2 << 1 << 1;
+    // What a screen reader does.
+    QTest::newRow("accessible press") << "press" << 11 << 12 << 1;
+    QTest::newRow("accessible toggle") << "toggle" << 2 << 3 << 1;
+    QTest::newRow("accessible press on the chosen button") << "press" << 0 << 1 << 0;
+}
+
+void TestPortChooser::everyWayOfChoosingSetsThePort() {
+    QFETCH(QString, way);
+    QFETCH(int, index);
+    QFETCH(int, port);
+    QFETCH(int, reports);
+    chooser()->setUsablePorts({1, 3, 12});
+    m_window->setPortNumber(1);
+    m_window->showPortChooser();
+    QVERIFY(QTest::qWaitForWindowActive(chooser()));
+    QRadioButton *button = chooser()->button(index);
+    if (way == "right" || way == "left") {
+        // Start from that button chosen.
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(m_window->portNumber(), index + 1);
+    }
+    if (way == "space" || way == "right" || way == "left") {
+        button->setFocus();
+        QTRY_VERIFY(button->hasFocus());
+    }
+    QSignalSpy chosen(chooser(), &PortChooser::portChosen);
+    if (way == "mouse") {
+        QTest::mouseClick(button, Qt::LeftButton);
+    } else if (way == "space" || way == "right" || way == "left") {
+        const Qt::Key key = way == "space" ? Qt::Key_Space : way == "right" ? Qt::Key_Right : Qt::Key_Left;
+        QTest::keyClick(button, key);
+    } else {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);
+        QVERIFY(accessible);
+        QAccessibleActionInterface *actions = accessible->actionInterface();
+        QVERIFY(actions);
+        const QString action = way == "press" ? QAccessibleActionInterface::pressAction()
+                                              : QAccessibleActionInterface::toggleAction();
+        actions->doAction(action);
+    }
+    QTRY_VERIFY(!button->isDown()); // a screen reader's press lets go of the button a moment later
+    QCOMPARE(m_window->portNumber(), port);
+    QCOMPARE(panel(), QStringLiteral("COM: %1").arg(port));
+    for (int i = 0; i < 20; ++i)
+        QCOMPARE(chooser()->button(i)->isChecked(), i == port - 1);
+    QCOMPARE(chosen.count(), reports);
 }
 
 void TestPortChooser::closeBoxHidesAndKeepsTheSelection() {

@@ -49,6 +49,8 @@ private slots:
     void typingBesideStoredName();
     void bandCellText_data();
     void bandCellText();
+    void rxIntoNamedUnusedChannel_data();
+    void rxIntoNamedUnusedChannel();
     void wheel();
     void windowScrollBars();
     void languageSwitch();
@@ -663,6 +665,30 @@ void TestChannelEditor::bandCellText() {
     // The neighbours are not touched.
     QCOMPARE(cell(5, 8), QString());
     QCOMPARE(cell(7, 8), QString());
+}
+
+void TestChannelEditor::rxIntoNamedUnusedChannel_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("capitals") << QByteArray::fromHex("4B454550FFFFFFFF") << "KEEP";
+    QTest::newRow("small letters and a blank") << QByteArray::fromHex("61622063FFFFFFFF") << "ab c";
+    QTest::newRow("eight Latin-1 bytes")
+        << QByteArray::fromHex("E941424344454647") << QString::fromUtf8("éABCDEFG");
+}
+
+// An unused channel may hold a name from an image; typing its RX frequency creates the channel around it.
+void TestChannelEditor::rxIntoNamedUnusedChannel() {
+    QFETCH(QByteArray, name);
+    QFETCH(QString, kept);
+    loadRecord3(*m_document, false, {}, name);
+    QCOMPARE(cell(2, 1), QString());
+    QCOMPARE(cell(2, 10), kept);
+    typeInto(2, 1, "145");
+    QCOMPARE(cell(2, 1), QString("145.00000"));
+    QCOMPARE(cell(2, 3), QString("Off"));
+    QCOMPARE(cell(2, 10), kept);
+    QCOMPARE(m_document->config().channels[2].name, kept);
+    QCOMPARE(nameBytes(m_document->encodeWriteImage()).toHex(), name.toHex());
 }
 
 void TestChannelEditor::wheel() {

@@ -326,6 +326,19 @@ void TestOptionalFeatures::offsets_data() {
                                       << "150" << true << "99.995";
     QTest::newRow("leading zero") << "Text4"
                                   << "05" << false << "5";
+    // The cap: 99.995 is the largest offset; anything above it becomes 99.995.
+    QTest::newRow("99.995 stays") << "Text21"
+                                  << "99.995" << false << "99.995";
+    QTest::newRow("99.99 stays") << "Text4"
+                                 << "99.99" << false << "99.99";
+    QTest::newRow("100 becomes 99.995") << "Text21"
+                                        << "100" << false << "99.995";
+    QTest::newRow("100.000 becomes 99.995") << "Text4"
+                                            << "100.000" << false << "99.995";
+    QTest::newRow("100 with Enter") << "Text4"
+                                    << "100" << true << "99.995";
+    QTest::newRow("99.9951 becomes 99.995") << "Text21"
+                                            << "99.9951" << false << "99.995";
 }
 
 void TestOptionalFeatures::offsets() {
