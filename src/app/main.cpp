@@ -87,7 +87,7 @@ int main(int argc, char **argv) {
     qInstallMessageHandler(g_defaultHandler);
     QApplication::setApplicationName(QStringLiteral("ORLEX-K7"));
     QApplication::setApplicationVersion(cmdline::version());
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(Program));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.zolvarex.OrlexK7"));
     if (const std::optional<int> done = commandLine.process(QApplication::arguments()))
         return *done;
     if (const std::optional<int> refused = refuseSecondFile(commandLine.parser()))

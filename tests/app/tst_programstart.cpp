@@ -1,14 +1,19 @@
-// What the program's start adds around the main window: a data file named on the command line.
+// What the program's start adds around the main window: its icon on every window, and a data file named on
+// the command line.
 
 #include "common/guitest.h"
 
+#include "app/aboutdialog.h"
 #include "app/document.h"
 #include "app/language.h"
 #include "app/mainwindow.h"
+#include "app/portchooser.h"
 #include "app/startup.h"
 #include "editors/channeleditorwindow.h"
 
 #include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 class TstProgramStart : public QObject {
     Q_OBJECT
@@ -28,6 +33,32 @@ private slots:
         delete m_doc;
         m_doc = nullptr;
         Language::instance().setIndex(0);
+    }
+
+    void iconHasEverySize() {
+        const QIcon icon = QApplication::windowIcon();
+        QCOMPARE(icon.availableSizes(),
+                 (QList<QSize>{
+                     {16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+        // Our picture, not a placeholder: the 16-pixel radio has its green display in the middle.
+        const QImage small = icon.pixmap(QSize(16, 16)).toImage();
+        const QColor display = small.pixelColor(8, 6);
+        QVERIFY2(display.green() > 150 && display.red() < display.green() && display.blue() < 120,
+                 qPrintable(display.name()));
+    }
+
+    // Every window, the editors' title bars included, shows the program's icon instead of Qt's.
+    void everyWindowShowsTheIcon() {
+        const qint64 key = QApplication::windowIcon().cacheKey();
+        QVERIFY(!QApplication::windowIcon().isNull());
+        QCOMPARE(m_window->windowIcon().cacheKey(), key);
+        const QList<QMdiSubWindow *> editors = m_window->mdiArea()->subWindowList();
+        QCOMPARE(editors.size(), 5);
+        for (QMdiSubWindow *editor : editors)
+            QVERIFY2(editor->windowIcon().cacheKey() == key, qPrintable(editor->widget()->objectName()));
+        QCOMPARE(m_window->portChooser()->windowIcon().cacheKey(), key);
+        AboutDialog about(m_window->channelEditor()->windowIcon());
+        QCOMPARE(about.windowIcon().cacheKey(), key);
     }
 
     // A file given on the command line opens as File > Open opens it, with Open's message for a wrong type.
