@@ -38,16 +38,16 @@ set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
+# CPack puts the summary first and indents these lines; an empty line becomes the paragraph separator.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Programming software for the ORLEX-K7 handheld radio
- Reads the memory of the ORLEX-K7 dual-band handheld radio over a serial
- programming cable, edits its channels and settings in a set of windows, and
- writes it back. Keeps configurations as .dat data files and prints them.
- The interface is in Simplified Chinese and English.
- .
- Also contains orlex-k7-cli, which converts data files to and from JSON and
- reads or writes a radio from the command line, and orlex-k7-sim, a simulated
- radio for trying the programmer without one.")
+    "Reads the memory of the ORLEX-K7 dual-band handheld radio over a serial
+programming cable, edits its channels and settings in a set of windows, and
+writes it back. Keeps configurations as .dat data files and prints them.
+The interface is in Simplified Chinese and English.
+
+Also contains orlex-k7-cli, which converts data files to and from JSON and
+reads or writes a radio from the command line, and orlex-k7-sim, a simulated
+radio for trying the programmer without one.")
 # The libraries come from the binaries; Qt's own dialogs in Chinese and a Chinese font are recommended.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-noto-cjk | fonts-wqy-microhei")
