@@ -36,6 +36,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Programming software for the ORLEX-K7 han
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_GENERATOR DEB)
+set(CPACK_STRIP_FILES TRUE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 # CPack puts the summary first and indents these lines; an empty line becomes the paragraph separator.
