@@ -1,8 +1,11 @@
 #include "files/settingsstore.h"
 
+#include "files/portfilelocation.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
 #include <cmath>
 
@@ -121,7 +124,9 @@ bool writePortNumber(const QString &path, int portNumber) {
 }
 
 QString defaultPortFilePath() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("parameter"));
+    return carryOverPortFile(
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("parameter")));
 }
 
 } // namespace settings

@@ -1,6 +1,7 @@
 #pragma once
 // The two settings kept between runs: the interface language (per-user settings store, key "K-204", value
-// "BinaryValue") and the serial port number (byte 0 of the file "parameter" beside the executable).
+// "BinaryValue") and the serial port number (byte 0 of the file "parameter" in the user's configuration
+// folder).
 
 #include <QByteArray>
 #include <QString>
@@ -23,7 +24,8 @@ void writeLanguage(int languageIndex);
 // opened). Writing rewrites only byte 0 and keeps any further bytes; returns false on failure.
 int readPortNumber(const QString &path);
 bool writePortNumber(const QString &path, int portNumber);
-// "parameter" in the directory of the running executable.
+// "parameter" in the user's configuration folder (~/.config/ORLEX-K7 on Linux); a "parameter" beside the
+// executable is carried over once (portfilelocation.h).
 QString defaultPortFilePath();
 
 } // namespace settings

@@ -4,6 +4,7 @@
 #include "ptyradio.h"
 #include "simoptions.h"
 
+#include "cmdline/commandline.h"
 #include "files/datfile.h"
 
 #include <QCoreApplication>
@@ -35,14 +36,14 @@ int main(int argc, char *argv[]) {
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     QCoreApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        std::fputs(qPrintable(simUsage()), stdout);
-        return 0;
-    }
+    QCoreApplication::setApplicationVersion(cmdline::version());
+    cmdline::CommandLine commandLine(QStringLiteral("orlex-k7-sim"), simDescription());
+    addSimOptions(commandLine.parser());
+    if (const std::optional<int> done = commandLine.process(QCoreApplication::arguments()))
+        return *done;
     SimOptions options;
-    if (const QString error = parseSimOptions(args, options); !error.isEmpty())
-        return fail(error + QStringLiteral("\n") + simUsage());
+    if (const QString error = readSimOptions(commandLine.parser(), options); !error.isEmpty())
+        return cmdline::usageError(QStringLiteral("orlex-k7-sim"), error);
 
     RadioSimulator radio;
     radio.setModelText(options.model);
