@@ -122,6 +122,9 @@ int runRead(const QStringList &arguments) {
         !takeOption(args, QStringLiteral("-o"), QStringLiteral("--output"), &output) || port.isEmpty() ||
         output.isEmpty() || !args.isEmpty())
         return fail(QStringLiteral("usage: read --port DEVICE_OR_NUMBER -o OUT.dat"), Usage);
+    // Standard output carries the success message; the data file needs a name.
+    if (isStandardStream(output))
+        return fail(QStringLiteral("read: -o - is not supported; give the name of the data file"), Usage);
 
     MemoryImage readImage = filledImage(0x00);
     const std::optional<LinkOutcome> outcome = runTransaction(
@@ -131,9 +134,8 @@ int runRead(const QStringList &arguments) {
     if (*outcome != LinkOutcome::Success)
         return failureExit(*outcome);
     if (const QString error = datfile::write(output, readImage); !error.isEmpty())
-        return fail(QStringLiteral("cannot write %1: %2").arg(output, error));
-    out("Reading Frequency Successful!\n");
-    return Ok;
+        return fail(QStringLiteral("cannot write %1: %2").arg(messageText(output), error));
+    return outOrFail("Reading Frequency Successful!\n");
 }
 
 int runWrite(const QStringList &arguments) {
@@ -152,7 +154,9 @@ int runWrite(const QStringList &arguments) {
     const QString path = args.first();
     const datfile::ReadResult file = datfile::read(path);
     if (file.error == datfile::ReadError::CannotOpen)
-        return fail(QStringLiteral("cannot open %1").arg(path));
+        return fail(QStringLiteral("cannot open %1").arg(messageText(path)));
+    if (file.error == datfile::ReadError::NotRegular)
+        return fail(QStringLiteral("%1: not a regular file").arg(messageText(path)));
     if (file.error == datfile::ReadError::WrongType)
         return fail(QStringLiteral("File type is incorrect!"));
     const RadioConfig config = decode(file.image, RadioConfig{});
@@ -166,8 +170,7 @@ int runWrite(const QStringList &arguments) {
         return fail(QString::fromLatin1(InvalidPortText), InvalidPort);
     if (*outcome != LinkOutcome::Success)
         return failureExit(*outcome);
-    out("Writing Frequency Successful!\n");
-    return Ok;
+    return outOrFail("Writing Frequency Successful!\n");
 }
 
 } // namespace cli

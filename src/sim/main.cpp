@@ -5,6 +5,7 @@
 #include "simoptions.h"
 
 #include "files/datfile.h"
+#include "files/messagetext.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -51,9 +52,11 @@ int main(int argc, char *argv[]) {
     if (!options.imagePath.isEmpty()) {
         const datfile::ReadResult file = datfile::read(options.imagePath);
         if (file.error == datfile::ReadError::CannotOpen)
-            return fail(QStringLiteral("cannot open %1").arg(options.imagePath));
+            return fail(QStringLiteral("cannot open %1").arg(messageText(options.imagePath)));
+        if (file.error == datfile::ReadError::NotRegular)
+            return fail(QStringLiteral("%1 is not a regular file").arg(messageText(options.imagePath)));
         if (file.error == datfile::ReadError::WrongType)
-            return fail(QStringLiteral("%1 is not a data file").arg(options.imagePath));
+            return fail(QStringLiteral("%1 is not a data file").arg(messageText(options.imagePath)));
         radio.loadImage(file.image);
     }
 
@@ -66,7 +69,7 @@ int main(int argc, char *argv[]) {
     if (!options.linkPath.isEmpty()) {
         QFile::remove(options.linkPath);
         if (!QFile::link(device, options.linkPath))
-            return fail(QStringLiteral("cannot create the link %1").arg(options.linkPath));
+            return fail(QStringLiteral("cannot create the link %1").arg(messageText(options.linkPath)));
     }
     std::printf("%s\n", qPrintable(device));
     std::fflush(stdout);

@@ -1,5 +1,7 @@
 #include "simoptions.h"
 
+#include "files/messagetext.h"
+
 namespace {
 bool takeNumber(const QString &text, int &value) {
     bool ok = false;
@@ -80,7 +82,7 @@ QString parseSimOptions(const QStringList &args, SimOptions &options) {
                 !takeNumber(parts[1], options.faults.slowMs))
                 return QStringLiteral("--slow wants N:MS");
         } else {
-            return QStringLiteral("unknown or incomplete option '%1'").arg(a);
+            return QStringLiteral("unknown or incomplete option '%1'").arg(messageText(a));
         }
     }
     return {};
