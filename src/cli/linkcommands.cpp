@@ -11,6 +11,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <array>
 #include <csignal>
 #include <cstdio>
 #include <unistd.h>
@@ -23,6 +24,8 @@ const char InvalidPortText[] = "The serial port is invalid";
 const char CommunicationErrorText[] =
     "Communication error, check the line and the serial connection selection!";
 const char BandRefusedText[] = "The frequency band is not accorded with, can't write into!";
+
+constexpr std::array<int, 3> EndingSignals{SIGINT, SIGTERM, SIGHUP};
 
 volatile std::sig_atomic_t interruptRequested = 0;
 void onInterrupt(int) {
@@ -74,11 +77,14 @@ std::optional<LinkOutcome> runTransaction(const QString &device, std::unique_ptr
         loop.quit();
     });
 
+    // Ctrl-C, a kill and a closed terminal all end the transfer the same way: the radio is told that
+    // programming has ended, instead of being left in programming mode.
     interruptRequested = 0;
     struct sigaction interrupt {};
     interrupt.sa_handler = onInterrupt;
-    struct sigaction previous {};
-    sigaction(SIGINT, &interrupt, &previous);
+    std::array<struct sigaction, EndingSignals.size()> previous{};
+    for (std::size_t i = 0; i < EndingSignals.size(); ++i)
+        sigaction(EndingSignals[i], &interrupt, &previous[i]);
     QTimer interruptPoll;
     QObject::connect(&interruptPoll, &QTimer::timeout, &link, [&link]() {
         if (interruptRequested)
@@ -92,7 +98,8 @@ std::optional<LinkOutcome> runTransaction(const QString &device, std::unique_ptr
             loop.exec();
         result = outcome;
     }
-    sigaction(SIGINT, &previous, nullptr);
+    for (std::size_t i = 0; i < EndingSignals.size(); ++i)
+        sigaction(EndingSignals[i], &previous[i], nullptr);
     bar.done();
     return result;
 }
