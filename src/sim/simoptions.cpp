@@ -35,7 +35,8 @@ QString simUsage() {
         "  --stray N:HEX      send HEX right after reply N\n"
         "  --long-blocks      data blocks of 21 bytes\n"
         "  --pieces N         send replies in pieces of N bytes\n"
-        "  --slow N:MS        wait MS milliseconds before reply N (N = 0: every reply)\n");
+        "  --slow N:MS        wait MS milliseconds before reply N (N = 0: every reply)\n"
+        "  --repeat-from N    send reply N again as every later reply (a device that keeps talking)\n");
 }
 
 QString parseSimOptions(const QStringList &args, SimOptions &options) {
@@ -66,6 +67,9 @@ QString parseSimOptions(const QStringList &args, SimOptions &options) {
         } else if (a == QLatin1String("--silent-from") && needValue()) {
             if (!takeNumber(value, options.faults.silentFromReply))
                 return QStringLiteral("--silent-from wants a reply number");
+        } else if (a == QLatin1String("--repeat-from") && needValue()) {
+            if (!takeNumber(value, options.faults.repeatFromReply))
+                return QStringLiteral("--repeat-from wants a reply number");
         } else if (a == QLatin1String("--pieces") && needValue()) {
             if (!takeNumber(value, options.faults.pieceSize))
                 return QStringLiteral("--pieces wants a byte count");
