@@ -24,7 +24,8 @@ QString simUsage() {
     return QStringLiteral(
         "Usage: orlex-k7-sim [OPTIONS]\n"
         "Plays an ORLEX-K7 radio on a pseudo-terminal and prints the terminal's device path.\n\n"
-        "  --link PATH        also make PATH a symbolic link to the device\n"
+        "  --link PATH        also make PATH a symbolic link to the device (an existing PATH is\n"
+        "                     replaced only when it is a link left by a simulator)\n"
         "  --image FILE.dat   the radio's memory at start (default: all FF)\n"
         "  --dump FILE.dat    save the radio's memory on exit and on SIGUSR1\n"
         "  --band N           band code in the identification reply (default 0)\n"
