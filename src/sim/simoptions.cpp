@@ -26,7 +26,7 @@ struct OptionText {
 };
 
 const OptionText optionTexts[] = {
-    {"link", "PATH", "Also make PATH a symbolic link to the device (removed on exit)."},
+    {"link", "PATH", "Also make PATH a symbolic link to the device (removed on exit; an existing PATH is replaced only when it is a link left by a simulator)."},
     {"image", "FILE.dat", "The radio's memory at start (default: all FF)."},
     {"dump", "FILE.dat", "Save the radio's memory on exit and on SIGUSR1."},
     {"band", "N", "Band code 0..15 in the identification reply (default 0)."},
