@@ -1,8 +1,8 @@
-#include "app/document.h"
 #include "app/mainwindow.h"
 #include "app/simulatedradio.h"
 #include "app/startup.h"
 #include "files/settingsstore.h"
+#include "gui/document.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 #include "app/startup.h"
 
-#include "app/language.h"
 #include "app/mainwindow.h"
 #include "files/settingsstore.h"
+#include "gui/language.h"
 
 std::unique_ptr<MainWindow> startProgram(Document &document, const QString &portFilePath) {
     // The Document starts with the default calibration levels; the texts of the stored language are in place
