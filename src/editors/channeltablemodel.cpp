@@ -1,7 +1,7 @@
 #include "editors/channeltablemodel.h"
 
-#include "app/document.h"
-#include "app/language.h"
+#include "gui/document.h"
+#include "gui/language.h"
 #include "image/bands.h"
 #include "image/codecs.h"
 #include "image/tones.h"
