@@ -41,8 +41,7 @@ QByteArray helpText() {
 }
 
 int runHelp(const QStringList &) {
-    cli::out(helpText());
-    return cli::Ok;
+    return cli::outOrFail(helpText());
 }
 
 int runVersion(const QStringList &) {
@@ -80,7 +79,7 @@ int main(int argc, char *argv[]) {
         if (name == QLatin1String(c.name))
             return c.run(args);
     }
-    return cli::fail(
-        QStringLiteral("unknown command '%1'; try '%2 --help'").arg(name, QLatin1String(cli::ProgramName)),
-        cli::Usage);
+    return cli::fail(QStringLiteral("unknown command '%1'; try '%2 --help'")
+                         .arg(messageText(name), QLatin1String(cli::ProgramName)),
+                     cli::Usage);
 }

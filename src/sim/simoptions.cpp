@@ -26,7 +26,7 @@ struct OptionText {
 };
 
 const OptionText optionTexts[] = {
-    {"link", "PATH", "Also make PATH a symbolic link to the device (removed on exit)."},
+    {"link", "PATH", "Also make PATH a symbolic link to the device (removed on exit; an existing PATH is replaced only when it is a link left by a simulator)."},
     {"image", "FILE.dat", "The radio's memory at start (default: all FF)."},
     {"dump", "FILE.dat", "Save the radio's memory on exit and on SIGUSR1."},
     {"band", "N", "Band code 0..15 in the identification reply (default 0)."},
@@ -34,6 +34,7 @@ const OptionText optionTexts[] = {
     {"log", "", "Print every frame received and every reply on stderr."},
     {"pace", "", "Deliver and charge every byte at 9600 baud (1.04 ms a byte)."},
     {"silent-from", "N", "Fault: send no reply from reply N on."},
+    {"repeat-from", "N", "Fault: send reply N again as every later reply (a device that keeps talking)."},
     {"garbage", "N:HEX", "Fault: send the bytes HEX instead of reply N."},
     {"stray", "N:HEX", "Fault: send the bytes HEX right after reply N."},
     {"long-blocks", "", "Fault: answer read requests with 21-byte blocks."},
@@ -70,6 +71,8 @@ QString readSimOptions(const QCommandLineParser &parser, SimOptions &options) {
         return QStringLiteral("--band wants a number 0..15");
     if (isSet("silent-from") && !takeNumber(value("silent-from"), options.faults.silentFromReply))
         return QStringLiteral("--silent-from wants a reply number");
+    if (isSet("repeat-from") && !takeNumber(value("repeat-from"), options.faults.repeatFromReply))
+        return QStringLiteral("--repeat-from wants a reply number");
     if (isSet("pieces") && !takeNumber(value("pieces"), options.faults.pieceSize))
         return QStringLiteral("--pieces wants a byte count");
     for (const char *name : {"garbage", "stray"}) {
