@@ -3,6 +3,7 @@
 
 #include "cli/cliutil.h"
 #include "cli/csvcommands.h"
+#include "cli/diffcommand.h"
 #include "cli/filecommands.h"
 #include "cli/linkcommands.h"
 #include "cmdline/commandline.h"
@@ -26,6 +27,8 @@ const cli::Command commands[] = {
      cli::runExportCsv},
     {"import-csv", "IN.csv -o OUT.dat [--into BASE.dat] [--first N] [--strict]",
      "put CSV rows into channels and write the data file", cli::runImportCsv},
+    {"diff", "A.dat B.dat", "list the fields in which two data files differ (exit 0 same, 1 different)",
+     cli::runDiff},
     // Radio link commands (src/cli/linkcommands.h) are listed here, one line each.
     {"read", "--port DEVICE_OR_NUMBER -o OUT.dat", "read the radio into a data file", cli::runRead},
     {"write", "--port DEVICE_OR_NUMBER FILE.dat [--force-band] [--calibration]",
