@@ -1,9 +1,9 @@
 #include "editors/channelitemdelegate.h"
 
-#include "app/language.h"
-#include "app/localizedmsgbox.h"
 #include "editors/channeltablemodel.h"
 #include "editors/charfiltervalidator.h"
+#include "gui/language.h"
+#include "gui/localizedmsgbox.h"
 #include "image/channelinput.h"
 #include "image/codecs.h"
 

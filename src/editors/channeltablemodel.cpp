@@ -1,7 +1,7 @@
 #include "editors/channeltablemodel.h"
 
-#include "app/document.h"
-#include "app/language.h"
+#include "gui/document.h"
+#include "gui/language.h"
 #include "image/channelinput.h"
 #include "image/tones.h"
 
