@@ -1,7 +1,7 @@
 #include "app/aboutdialog.h"
 
-#include "app/language.h"
 #include "app/radiopicture.h"
+#include "gui/language.h"
 
 #include <QGridLayout>
 #include <QLabel>

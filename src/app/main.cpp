@@ -1,9 +1,9 @@
-#include "app/document.h"
 #include "app/mainwindow.h"
 #include "app/simulatedradio.h"
 #include "app/startup.h"
 #include "cmdline/commandline.h"
 #include "files/settingsstore.h"
+#include "gui/document.h"
 
 #include <QApplication>
 #include <QGuiApplication>

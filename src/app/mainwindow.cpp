@@ -2,16 +2,11 @@
 
 #include "app/aboutdialog.h"
 #include "app/bandcombobox.h"
-#include "app/clock.h"
-#include "app/document.h"
 #include "app/filedialogs.h"
 #include "app/hidingsubwindow.h"
-#include "app/language.h"
-#include "app/localizedmsgbox.h"
 #include "app/portchooser.h"
 #include "app/printpreviewdialog.h"
 #include "app/radiolinkcontroller.h"
-#include "app/twips.h"
 #include "editors/calibrationwindow.h"
 #include "editors/channeleditorwindow.h"
 #include "editors/dtmfwindow.h"
@@ -19,6 +14,11 @@
 #include "editors/optionalfeatureswindow.h"
 #include "files/datfile.h"
 #include "files/settingsstore.h"
+#include "gui/clock.h"
+#include "gui/document.h"
+#include "gui/language.h"
+#include "gui/localizedmsgbox.h"
+#include "gui/twips.h"
 #include "image/bands.h"
 
 #include <QCloseEvent>

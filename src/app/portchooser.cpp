@@ -1,6 +1,6 @@
 #include "app/portchooser.h"
 
-#include "app/twips.h"
+#include "gui/twips.h"
 #include "link/portnumbering.h"
 
 #include <QButtonGroup>

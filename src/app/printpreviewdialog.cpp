@@ -1,9 +1,9 @@
 #include "app/printpreviewdialog.h"
 
-#include "app/language.h"
-#include "app/localizedmsgbox.h"
 #include "app/printreport.h"
 #include "app/reportcontent.h"
+#include "gui/language.h"
+#include "gui/localizedmsgbox.h"
 
 #include <QAction>
 #include <QDir>

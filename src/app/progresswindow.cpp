@@ -1,7 +1,7 @@
 #include "app/progresswindow.h"
 
-#include "app/language.h"
-#include "app/twips.h"
+#include "gui/language.h"
+#include "gui/twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>

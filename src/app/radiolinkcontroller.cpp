@@ -1,9 +1,9 @@
 #include "app/radiolinkcontroller.h"
 
-#include "app/document.h"
-#include "app/language.h"
-#include "app/localizedmsgbox.h"
 #include "app/progresswindow.h"
+#include "gui/document.h"
+#include "gui/language.h"
+#include "gui/localizedmsgbox.h"
 #include "link/portnumbering.h"
 #include "link/readtransaction.h"
 #include "link/seriallink.h"

@@ -1,6 +1,6 @@
 #include "app/reportcontent.h"
 
-#include "app/language.h"
+#include "gui/language.h"
 
 #include <QAbstractItemModel>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #include "app/startup.h"
 
 #include "app/appicon.h"
-#include "app/language.h"
 #include "app/mainwindow.h"
 #include "files/settingsstore.h"
+#include "gui/language.h"
 
 #include <QApplication>
 

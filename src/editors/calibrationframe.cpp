@@ -1,6 +1,6 @@
 #include "editors/calibrationframe.h"
 
-#include "app/language.h"
+#include "gui/language.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "editors/calibrationwindow.h"
 
-#include "app/document.h"
-#include "app/language.h"
-#include "app/twips.h"
 #include "editors/calibrationframe.h"
+#include "gui/document.h"
+#include "gui/language.h"
+#include "gui/twips.h"
 
 #include <QSlider>
 #include <QTabWidget>

@@ -1,12 +1,12 @@
 #include "editors/channeleditorwindow.h"
 
-#include "app/document.h"
-#include "app/language.h"
-#include "app/twips.h"
 #include "editors/channelgridview.h"
 #include "editors/channelitemdelegate.h"
 #include "editors/channeltablemodel.h"
 #include "editors/clientscrollarea.h"
+#include "gui/document.h"
+#include "gui/language.h"
+#include "gui/twips.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

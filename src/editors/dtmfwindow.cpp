@@ -1,9 +1,9 @@
 #include "editors/dtmfwindow.h"
 
-#include "app/document.h"
-#include "app/language.h"
-#include "app/twips.h"
 #include "editors/dtmfkeyfilter.h"
+#include "gui/document.h"
+#include "gui/language.h"
+#include "gui/twips.h"
 
 #include <QComboBox>
 #include <QFrame>

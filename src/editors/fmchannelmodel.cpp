@@ -1,6 +1,6 @@
 #include "editors/fmchannelmodel.h"
 
-#include "app/language.h"
+#include "gui/language.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,12 +1,12 @@
 #include "editors/fmradiowindow.h"
 
-#include "app/document.h"
-#include "app/language.h"
-#include "app/twips.h"
 #include "editors/fmchannelmodel.h"
 #include "editors/fmfreqcheck.h"
 #include "editors/fmfreqdelegate.h"
 #include "editors/fmkeyfilter.h"
+#include "gui/document.h"
+#include "gui/language.h"
+#include "gui/twips.h"
 
 #include <QComboBox>
 #include <QEvent>

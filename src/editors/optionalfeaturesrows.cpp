@@ -1,6 +1,6 @@
 #include "editors/optionalfeaturesrows.h"
 
-#include "app/language.h"
+#include "gui/language.h"
 #include "image/tones.h"
 
 QString OptionTexts::pick() const {

@@ -1,10 +1,10 @@
 #include "editors/optionalfeatureswindow.h"
 
-#include "app/clock.h"
-#include "app/document.h"
-#include "app/language.h"
 #include "editors/optionalfeatureslineedit.h"
 #include "editors/optionalfeaturesrules.h"
+#include "gui/clock.h"
+#include "gui/document.h"
+#include "gui/language.h"
 #include "image/bands.h"
 
 #include <QApplication>

@@ -3,9 +3,7 @@
 #include "common/guitest.h"
 
 #include "app/bandcombobox.h"
-#include "app/document.h"
 #include "app/filedialogs.h"
-#include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
 #include "editors/calibrationwindow.h"
@@ -13,6 +11,8 @@
 #include "editors/dtmfwindow.h"
 #include "editors/fmradiowindow.h"
 #include "editors/optionalfeatureswindow.h"
+#include "gui/document.h"
+#include "gui/language.h"
 
 #include <QAction>
 #include <QDir>

@@ -4,8 +4,6 @@
 
 #include "app/aboutdialog.h"
 #include "app/bandcombobox.h"
-#include "app/document.h"
-#include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/radiopicture.h"
 #include "app/startup.h"
@@ -14,6 +12,8 @@
 #include "editors/dtmfwindow.h"
 #include "editors/fmradiowindow.h"
 #include "editors/optionalfeatureswindow.h"
+#include "gui/document.h"
+#include "gui/language.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -3,18 +3,18 @@
 #include "common/guitest.h"
 
 #include "app/bandcombobox.h"
-#include "app/clock.h"
-#include "app/document.h"
-#include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
-#include "app/twips.h"
 #include "editors/calibrationwindow.h"
 #include "editors/channeleditorwindow.h"
 #include "editors/dtmfwindow.h"
 #include "editors/fmradiowindow.h"
 #include "editors/optionalfeatureswindow.h"
 #include "files/settingsstore.h"
+#include "gui/clock.h"
+#include "gui/document.h"
+#include "gui/language.h"
+#include "gui/twips.h"
 
 #include <QAction>
 #include <QFile>

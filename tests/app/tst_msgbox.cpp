@@ -2,7 +2,7 @@
 
 #include "common/guitest.h"
 
-#include "app/language.h"
+#include "gui/language.h"
 
 #include <QLabel>
 #include <QMessageBox>

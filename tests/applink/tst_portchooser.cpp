@@ -3,14 +3,14 @@
 
 #include "applinktest.h"
 
-#include "app/document.h"
-#include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/portchooser.h"
 #include "app/progresswindow.h"
 #include "app/radiolinkcontroller.h"
 #include "app/startup.h"
-#include "app/twips.h"
+#include "gui/document.h"
+#include "gui/language.h"
+#include "gui/twips.h"
 #include "link/seriallink.h"
 
 #include <QAccessible>

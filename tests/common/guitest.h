@@ -1,7 +1,7 @@
 #pragma once
 // Shared pieces of the GUI tests: a private settings store per run, and message boxes answered and recorded.
 
-#include "app/localizedmsgbox.h"
+#include "gui/localizedmsgbox.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,1 +1,1 @@
-orlex_add_test(tst_channeleditor SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_channeleditor.cpp LIBS orlex_gui)
+orlex_add_test(tst_channeleditor SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_channeleditor.cpp LIBS orlex_editors)

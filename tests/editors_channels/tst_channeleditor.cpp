@@ -1,9 +1,9 @@
 // The channel grid driven through its real widgets: clicks, keys and the wheel.
 
-#include "app/document.h"
-#include "app/language.h"
-#include "app/localizedmsgbox.h"
 #include "editors/channeleditorwindow.h"
+#include "gui/document.h"
+#include "gui/language.h"
+#include "gui/localizedmsgbox.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 // Small helpers shared by the feature window tests.
 
-#include "app/language.h"
+#include "gui/language.h"
 
 #include <QAbstractButton>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "app/document.h"
-#include "app/language.h"
 #include "editors/calibrationwindow.h"
 #include "featuretesthelpers.h"
+#include "gui/document.h"
+#include "gui/language.h"
 
 #include <QSlider>
 #include <QStyle>

@@ -1,7 +1,7 @@
-#include "app/document.h"
-#include "app/language.h"
 #include "editors/dtmfwindow.h"
 #include "featuretesthelpers.h"
+#include "gui/document.h"
+#include "gui/language.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -1,10 +1,10 @@
-#include "app/document.h"
-#include "app/language.h"
-#include "app/twips.h"
 #include "editors/calibrationwindow.h"
 #include "editors/fmradiowindow.h"
 #include "featuretesthelpers.h"
 #include "files/datfile.h"
+#include "gui/document.h"
+#include "gui/language.h"
+#include "gui/twips.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 // The optional-features window on its real widgets: input rules, pages, language, gestures, and the
 // configuration it edits going through the image and back.
 
-#include "app/clock.h"
-#include "app/document.h"
-#include "app/language.h"
 #include "editors/optionalfeatureswindow.h"
+#include "gui/clock.h"
+#include "gui/document.h"
+#include "gui/language.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

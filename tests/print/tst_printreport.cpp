@@ -2,9 +2,6 @@
 // order and language, the whole channel table across pages, nothing outside the page margins; and the
 // print preview window with its re-render, print and failure message.
 
-#include "app/document.h"
-#include "app/language.h"
-#include "app/localizedmsgbox.h"
 #include "app/mainwindow.h"
 #include "app/printpreviewdialog.h"
 #include "app/printreport.h"
@@ -12,6 +9,9 @@
 #include "editors/calibrationwindow.h"
 #include "editors/channeleditorwindow.h"
 #include "editors/optionalfeatureswindow.h"
+#include "gui/document.h"
+#include "gui/language.h"
+#include "gui/localizedmsgbox.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "app/clock.h"
+#include "gui/clock.h"
 
 #include <QTime>
 

@@ -1,4 +1,4 @@
-#include "app/language.h"
+#include "gui/language.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

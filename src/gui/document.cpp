@@ -1,4 +1,4 @@
-#include "app/document.h"
+#include "gui/document.h"
 
 #include "image/imagecodec.h"
 

@@ -1,12 +1,12 @@
-#include "app/localizedmsgbox.h"
+#include "gui/localizedmsgbox.h"
 
-#include "app/language.h"
+#include "gui/language.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 
 namespace {
 msgbox::Hook &hook() {
