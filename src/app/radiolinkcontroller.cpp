@@ -5,6 +5,7 @@
 #include "gui/language.h"
 #include "gui/localizedmsgbox.h"
 #include "link/portnumbering.h"
+#include "link/portproblem.h"
 #include "link/readtransaction.h"
 #include "link/seriallink.h"
 #include "link/writetransaction.h"
@@ -41,10 +42,8 @@ void RadioLinkController::read() {
     const QString device = ports::devicePath(m_host.portNumber());
     // The band stored in the radio's image is selected without the band list's question.
     m_host.disarmBandList();
-    if (!ports::canOpen(device)) {
-        invalidPortMessage();
+    if (!portUsable(device))
         return;
-    }
     m_host.commitOpenEdits();
     m_received = m_document.readImage();
     run(Direction::Read, device);
@@ -54,10 +53,8 @@ void RadioLinkController::write() {
     if (m_busy)
         return;
     const QString device = ports::devicePath(m_host.portNumber());
-    if (!ports::canOpen(device)) {
-        invalidPortMessage();
+    if (!portUsable(device))
         return;
-    }
     m_host.commitOpenEdits();
     run(Direction::Write, device);
 }
@@ -75,7 +72,7 @@ void RadioLinkController::run(Direction direction, const QString &device) {
     m_outcome = LinkOutcome::Running;
     if (!m_link->start(device, std::move(transaction))) {
         // The port went between the check and the start.
-        invalidPortMessage();
+        invalidPortMessage(m_link->openProblem(), m_link->openErrorText());
         return;
     }
     m_busy = true;
@@ -99,12 +96,16 @@ void RadioLinkController::run(Direction direction, const QString &device) {
                             lang::pick("提示", "Tip"));
         }
         break;
-    case LinkOutcome::CommunicationError:
-        LocalizedMsgBox(
-            lang::pick("通信出错，请检查对讲机，连线及串口选择！",
-                       "Communication error, check the line and the serial connection selection!"),
-            msgbox::StyleStop, lang::pick("错误", "Mistake"));
+    case LinkOutcome::CommunicationError: {
+        QString text = lang::pick("通信出错，请检查对讲机，连线及串口选择！",
+                                  "Communication error, check the line and the serial connection selection!");
+        // A radio that named another model: say so on a second line.
+        const QByteArray model = m_link->transaction() ? m_link->transaction()->foreignModel() : QByteArray();
+        if (!model.isEmpty())
+            text += QLatin1Char('\n') + ports::foreignModelText(model, Language::instance().index());
+        LocalizedMsgBox(text, msgbox::StyleStop, lang::pick("错误", "Mistake"));
         break;
+    }
     default:
         // Band refusal (its message came while the progress window was up) or given up by the user.
         break;
@@ -145,7 +146,20 @@ void RadioLinkController::onReEnableTick() {
     m_host.setCommandsEnabled(true);
 }
 
-void RadioLinkController::invalidPortMessage() {
+bool RadioLinkController::portUsable(const QString &device) {
+    QString detail;
+    const PortProblem problem = ports::tryOpen(device, &detail);
+    if (problem == PortProblem::None)
+        return true;
+    invalidPortMessage(problem, detail);
+    return false;
+}
+
+void RadioLinkController::invalidPortMessage(PortProblem problem, const QString &detail) {
+    // The message as it always was, and a second line with the device and the reason.
+    const QString reason = ports::problemText(problem, ports::displayName(m_host.portNumber()), detail,
+                                              Language::instance().index());
+    const QString text = lang::pick("串行端口无效", "The serial port is invalid");
     // No title: the box shows the application's title.
-    LocalizedMsgBox(lang::pick("串行端口无效", "The serial port is invalid"), msgbox::StyleOk);
+    LocalizedMsgBox(reason.isEmpty() ? text : text + QLatin1Char('\n') + reason, msgbox::StyleOk);
 }

@@ -7,6 +7,7 @@
 
 #include "image/memoryimage.h"
 #include "link/linkactions.h"
+#include "link/portproblem.h"
 #include "link/reenablecounter.h"
 
 #include <QObject>
@@ -56,7 +57,9 @@ private:
     void onFinished(LinkOutcome outcome);
     void onBandQuestion();
     void onReEnableTick();
-    void invalidPortMessage();
+    // Opens and closes the port once to learn whether it is usable; tells the user why not.
+    bool portUsable(const QString &device);
+    void invalidPortMessage(PortProblem problem, const QString &detail);
 
     Document &m_document;
     Host m_host;

@@ -18,30 +18,30 @@ QString firstLine(const QString &path) {
     return QString::fromUtf8(file.readLine(256)).trimmed();
 }
 
-QString adapterText(const QString &manufacturer, const QString &product, const QString &serial) {
-    QString text = manufacturer;
-    if (!product.isEmpty() && !text.contains(product))
-        text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + product;
-    if (!serial.isEmpty())
-        text += (text.isEmpty() ? QString() : QStringLiteral(", ")) + QStringLiteral("serial ") + serial;
-    return text;
-}
-
 // The USB device a terminal belongs to: the nearest folder above its device that has a vendor id.
-QString usbAdapter(const QString &deviceDir) {
+PortPresence usbAdapter(const QString &deviceDir) {
     QDir dir(QFileInfo(deviceDir).canonicalFilePath());
     for (int up = 0; up < 6 && !dir.isRoot() && !dir.path().isEmpty(); ++up) {
         if (QFileInfo::exists(dir.filePath(QStringLiteral("idVendor"))))
-            return adapterText(firstLine(dir.filePath(QStringLiteral("manufacturer"))),
-                               firstLine(dir.filePath(QStringLiteral("product"))),
-                               firstLine(dir.filePath(QStringLiteral("serial"))));
+            return {true, firstLine(dir.filePath(QStringLiteral("manufacturer"))),
+                    firstLine(dir.filePath(QStringLiteral("product"))),
+                    firstLine(dir.filePath(QStringLiteral("serial")))};
         if (!dir.cdUp())
             break;
     }
-    return {};
+    return {true, {}, {}, {}};
 }
 
 } // namespace
+
+QString PortPresence::adapter() const {
+    QString text = manufacturer;
+    if (!product.isEmpty() && !text.contains(product))
+        text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + product;
+    if (!serialNumber.isEmpty())
+        text += (text.isEmpty() ? QString() : QStringLiteral(", ")) + QStringLiteral("serial ") + serialNumber;
+    return text;
+}
 
 PortPresence presenceInSysfs(const QString &device, const QString &ttyClassDir, const QString &devDir) {
     const QString target = QFileInfo(device).canonicalFilePath();
@@ -50,16 +50,16 @@ PortPresence presenceInSysfs(const QString &device, const QString &ttyClassDir, 
     const QDir tty(QDir(ttyClassDir).filePath(QFileInfo(target).fileName()));
     // Not a terminal the kernel lists by that name (a pseudo-terminal, a file): it is there.
     if (QFileInfo(target).dir().path() != QFileInfo(devDir).canonicalFilePath() || !tty.exists())
-        return {true, QString()};
+        return {true, {}, {}, {}};
     // A built-in port: the kernel lists every one it might have; UART type 0 means no chip answers there.
     if (QFileInfo::exists(tty.filePath(QStringLiteral("type")))) {
         const QString type = firstLine(tty.filePath(QStringLiteral("type")));
-        return {!type.isEmpty() && type != QLatin1String("0"), QString()};
+        return {!type.isEmpty() && type != QLatin1String("0"), {}, {}, {}};
     }
     const QString deviceDir = tty.filePath(QStringLiteral("device"));
     if (!QFileInfo::exists(deviceDir))
-        return {true, QString()};
-    return {true, usbAdapter(deviceDir)};
+        return {true, {}, {}, {}};
+    return usbAdapter(deviceDir);
 }
 
 PortPresence presence(const QString &device) {
@@ -73,10 +73,10 @@ PortPresence presence(const QString &device) {
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
         if (info.portName() == device || info.systemLocation() == device ||
             (!target.isEmpty() && info.systemLocation() == target))
-            return {true, adapterText(info.manufacturer(), info.description(), info.serialNumber())};
+            return {true, info.manufacturer(), info.description(), info.serialNumber()};
     }
     // With ORLEX_K7_PORTS a path that exists counts (pseudo-terminals are in no system list).
-    return {!qEnvironmentVariableIsEmpty(OverrideVariable) && QFileInfo::exists(device), QString()};
+    return {!qEnvironmentVariableIsEmpty(OverrideVariable) && QFileInfo::exists(device), {}, {}, {}};
 #endif
 }
 

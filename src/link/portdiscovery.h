@@ -13,7 +13,13 @@ namespace ports {
 
 struct PortPresence {
     bool present = false;
-    QString adapter; // "FTDI FT232R USB UART, serial A10K1ZQX"; empty when nothing is known
+    // The adapter, as far as it tells (USB adapters); empty when nothing is known.
+    QString manufacturer;
+    QString product;
+    QString serialNumber;
+
+    // "FTDI FT232R USB UART, serial A10K1ZQX"; empty when nothing is known.
+    QString adapter() const;
 };
 
 // What is known about a device without opening it.

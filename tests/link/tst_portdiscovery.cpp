@@ -79,7 +79,7 @@ private slots:
                                    m_root.filePath(QStringLiteral("sys/class/tty")),
                                    m_root.filePath(QStringLiteral("dev")));
         QCOMPARE(found.present, present);
-        QCOMPARE(found.adapter, adapter);
+        QCOMPARE(found.adapter(), adapter);
     }
 
     // With the override a listed path counts when it exists; ports past the list have no device.
