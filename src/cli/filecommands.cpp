@@ -2,7 +2,7 @@
 
 #include "cli/cliinput.h"
 #include "cli/cliutil.h"
-#include "cli/configjson.h"
+#include "files/configjson.h"
 #include "cli/jsonduplicates.h"
 #include "files/datfile.h"
 #include "files/inputfile.h"

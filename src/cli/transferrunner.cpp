@@ -106,18 +106,20 @@ void runTransfers(const std::vector<PortTransfer *> &transfers, const char *labe
         SerialLink *l = link.get();
         l->setTrace(trace);
         QObject::connect(l, &SerialLink::progress, l, [&bar](int step) { bar.show(step); });
-        QObject::connect(l, &SerialLink::bandQuestion, l, [l, forceBand](int) { l->answerBandQuestion(forceBand); });
+        QObject::connect(l, &SerialLink::bandQuestion, l,
+                         [l, forceBand](int) { l->answerBandQuestion(forceBand); });
         QObject::connect(l, &SerialLink::finished, l, [&, transfer, l](LinkOutcome outcome) {
             transfer->outcome = outcome;
             transfer->foreignModel = l->transaction()->foreignModel();
             if (--running == 0)
                 loop.quit();
         });
+        // Counted before the start: a port that fails while "PROGRAM" goes out ends within start().
+        ++running;
         if (!l->start(transfer->device, std::move(transfer->transaction))) {
+            --running;
             transfer->problem = l->openProblem();
             transfer->problemDetail = l->openErrorText();
-        } else if (l->isRunning()) {
-            ++running;
         }
         links.push_back(std::move(link));
     }
@@ -135,11 +137,11 @@ void runTransfers(const std::vector<PortTransfer *> &transfers, const char *labe
     bar.done();
 }
 
-QStringList failureLines(const PortTransfer &transfer) {
+QStringList failureLines(const PortTransfer &transfer, bool named) {
     if (transfer.problem != PortProblem::None)
         return {QString::fromLatin1(InvalidPortText),
-                ports::problemText(transfer.problem, portLabel(transfer.argument), transfer.problemDetail,
-                                   EnglishIndex)};
+                ports::problemText(transfer.problem, named ? portLabel(transfer.argument) : QString(),
+                                   transfer.problemDetail, EnglishIndex)};
     switch (transfer.outcome) {
     case LinkOutcome::BandRefused:
         return {QString::fromLatin1(BandRefusedText)};

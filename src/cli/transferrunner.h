@@ -41,8 +41,9 @@ void runTransfers(const std::vector<PortTransfer *> &transfers, const char *labe
                   LinkTrace *trace);
 
 // The lines that report a failed transfer (without the program name): the first as before, a second one
-// naming the reason where it is known.
-QStringList failureLines(const PortTransfer &transfer);
+// giving the reason where it is known, starting with the port unless `named` is false (the port is said
+// already).
+QStringList failureLines(const PortTransfer &transfer, bool named = true);
 // The exit status of a failed transfer.
 int failureExit(const PortTransfer &transfer);
 

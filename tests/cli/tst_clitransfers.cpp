@@ -64,14 +64,14 @@ private slots:
         QTest::newRow("equal") << "none" << false << 0 << QByteArray("no differences\n");
         QTest::newRow("equal, with the calibration") << "none" << true << 0 << QByteArray("no differences\n");
         QTest::newRow("channel") << "channel" << false << 1
-                                 << QByteArray("channels[5].rx: radio 446.01250, file 446.00625\n");
+                                 << QByteArray("channels[5].rx: 446.01250 -> 446.00625\n");
         QTest::newRow("setting") << "setting" << false << 1
-                                 << QByteArray("general.squelchLevel: radio 5, file 3\n");
-        QTest::newRow("name") << "name" << false << 1 << QByteArray("channels[5].name: radio PMR2, file PMR1\n");
+                                 << QByteArray("general.squelchLevel: 5 -> 3\n");
+        QTest::newRow("name") << "name" << false << 1 << QByteArray("channels[5].name: PMR2 -> PMR1\n");
         // A write sends the calibration blocks only with --calibration.
         QTest::newRow("calibration, not written") << "calibration" << false << 0 << QByteArray("no differences\n");
         QTest::newRow("calibration") << "calibration" << true << 1
-                                     << QByteArray("calibration[5]: radio 112, file 110\n");
+                                     << QByteArray("calibration[5]: 112 -> 110\n");
     }
     void verifyListsTheDifferences() {
         QFETCH(QString, change);
@@ -110,7 +110,7 @@ private slots:
         QFETCH(bool, dropBlock);
         QStringList options;
         if (dropBlock)
-            options << QStringLiteral("--ignore-write") << QStringLiteral("0x0040");
+            options << QStringLiteral("--drop-write") << QStringLiteral("0x0040");
         const QString device = startSim(options);
         const CliResult result = runCli({"write", "--port", device, sampleDat(), "--verify"});
         if (!dropBlock) {
@@ -124,9 +124,14 @@ private slots:
         QCOMPARE(result.exitCode, 1);
         QCOMPARE(result.out, QByteArray());
         const QList<QByteArray> lines = result.err.split('\n');
-        QVERIFY2(lines.first().startsWith("orlex-k7-cli: the radio does not hold what was written ("), result.err);
-        QVERIFY2(result.err.contains("\norlex-k7-cli: channels[5].rx: radio \"\", file 446.00625\n"), result.err);
-        QVERIFY2(result.err.contains("\norlex-k7-cli: channels[6].rx: radio \"\", file 433.50000\n"), result.err);
+        QCOMPARE(lines.first(),
+                 QByteArray("orlex-k7-cli: the radio does not hold what was written (15 fields differ; radio -> "
+                            "file):"));
+        // Byte 64 is the flags byte of channel 5 (power Middle in the file).
+        QVERIFY2(result.err.contains("\norlex-k7-cli: channels[4].power: 1 -> 2\n"), result.err);
+        QVERIFY2(result.err.contains("\norlex-k7-cli: channels[5].rx: \"\" -> 446.00625\n"), result.err);
+        QVERIFY2(result.err.contains("\norlex-k7-cli: channels[6].rx: \"\" -> 433.50000\n"), result.err);
+        QVERIFY(!result.err.contains("Successful"));
         QVERIFY(!result.err.contains("channels[3]."));
         QVERIFY(!result.err.contains("channels[7]."));
     }
@@ -168,8 +173,8 @@ private slots:
         const QString out = m_dir->filePath(QStringLiteral("out.dat"));
         const CliResult result = runCli({"read", "--port", a, "-p", b, "-o", out, "--no-backup"});
         QCOMPARE(result.exitCode, 0);
-        const QString outA = m_dir->filePath(QStringLiteral("out-radio1.dat"));
-        const QString outB = m_dir->filePath(QStringLiteral("out-radio2.dat"));
+        const QString outA = m_dir->filePath(QStringLiteral("out-1.dat"));
+        const QString outB = m_dir->filePath(QStringLiteral("out-2.dat"));
         QCOMPARE(result.out, (a + ": Reading Frequency Successful! (" + outA + ")\n" + b +
                               ": Reading Frequency Successful! (" + outB + ")\n")
                                  .toUtf8());
@@ -196,8 +201,30 @@ private slots:
         const CliResult result = runCli({"verify", "--port", same, "--port", other, sampleDat()});
         QCOMPARE(result.exitCode, 1);
         QCOMPARE(result.out, (same + ": no differences\n" + other + ": 1 field differs\n" + other +
-                              ": general.squelchLevel: radio 5, file 3\n")
+                              ": general.squelchLevel: 5 -> 3\n")
                                  .toUtf8());
+    }
+
+    // Every successful read keeps a backup in the data folder, unless --no-backup; verify reads too.
+    void readsKeepBackups() {
+        MemoryImage radio = filledImage(0x33);
+        const QString device = startSim({"--image", writeDat("radio.dat", radio)});
+        const QString folder = m_dir->filePath(QStringLiteral("data/ORLEX-K7/backups"));
+        const auto backups = [&folder] {
+            return QDir(folder).entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name);
+        };
+        QCOMPARE(runCli({"read", "--port", device, "-o", m_dir->filePath("a.dat"), "--no-backup"}).exitCode, 0);
+        QCOMPARE(backups().size(), 0);
+        QCOMPARE(runCli({"read", "--port", device, "-o", m_dir->filePath("b.dat")}).exitCode, 0);
+        QCOMPARE(backups().size(), 1);
+        static const QRegularExpression name(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}_\\d{2}-\\d{2}-\\d{2}(_\\d+)?\\.dat$"));
+        QVERIFY2(name.match(backups().first()).hasMatch(), qPrintable(backups().first()));
+        QVERIFY(imageOf(QDir(folder).filePath(backups().first())) == radio);
+        QCOMPARE(runCli({"verify", "--port", device, writeDat("other.dat", filledImage(0x44))}).exitCode, 1);
+        QCOMPARE(backups().size(), 2);
+        // A failed read keeps nothing.
+        QCOMPARE(runCli({"read", "--port", "/nonexistent/ttyUSB7", "-o", m_dir->filePath("c.dat")}).exitCode, 3);
+        QCOMPARE(backups().size(), 2);
     }
 
     // --trace FILE: every frame sent and every piece received, with the time in milliseconds.
