@@ -2,6 +2,7 @@
 
 #include "app/aboutdialog.h"
 #include "app/bandcombobox.h"
+#include "app/comparewindow.h"
 #include "app/filedialogs.h"
 #include "app/hidingsubwindow.h"
 #include "app/portchooser.h"
@@ -12,6 +13,7 @@
 #include "editors/dtmfwindow.h"
 #include "editors/fmradiowindow.h"
 #include "editors/optionalfeatureswindow.h"
+#include "files/backups.h"
 #include "files/datfile.h"
 #include "files/settingsstore.h"
 #include "gui/clock.h"
@@ -24,6 +26,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -67,6 +70,10 @@ constexpr Caption MenuCaptions[] = {
     {"MNHelp", "帮助(&H)", "Help(&H)"},
     {"MNF1", "帮助主题(F1)", "Help Theme(F1)"},
     {"MNAbout", "帮助(&H)", "About(&H)"},
+    // Appended to the menus above.
+    {"MNOpenBackup", "打开备份(&B)…", "Open Backup(&B)…"},
+    {"MNCompare", "与对讲机比较(&C)", "Compare with Radio(&C)"},
+    {"MNVerify", "写频后校验(&V)", "Verify After Writing(&V)"},
 };
 
 // Tool tips of the toolbar buttons by key; the hidden-mode buttons have none.
@@ -146,6 +153,8 @@ void MainWindow::createMenus() {
     connect(addCommand(file, "MNPrint"), &QAction::triggered, this, &MainWindow::printReport);
     file->addSeparator()->setObjectName(QStringLiteral("MNLine1"));
     connect(addCommand(file, "MNQuit"), &QAction::triggered, this, &MainWindow::close);
+    file->addSeparator()->setObjectName(QStringLiteral("MNLine2"));
+    connect(addCommand(file, "MNOpenBackup"), &QAction::triggered, this, &MainWindow::openBackup);
 
     QMenu *edit = menu("MNEdit");
     connect(addCommand(edit, "MNModel", QKeySequence(Qt::CTRL | Qt::Key_M)), &QAction::triggered, this,
@@ -166,6 +175,9 @@ void MainWindow::createMenus() {
             &MainWindow::readRadio);
     connect(addCommand(program, "MNWrite", QKeySequence(Qt::CTRL | Qt::Key_W)), &QAction::triggered, this,
             &MainWindow::writeRadio);
+    connect(addCommand(program, "MNCompare"), &QAction::triggered, this, &MainWindow::compareWithRadio);
+    QAction *verify = addCommand(program, "MNVerify");
+    verify->setCheckable(true);
 
     QAction *commPort = bar->addAction(QString());
     commPort->setObjectName(QStringLiteral("MNCommPort"));
@@ -280,6 +292,23 @@ void MainWindow::createEditors() {
     host.commitOpenEdits = [this] { commitOpenEdits(); };
     host.setCommandsEnabled = [this](bool enabled) { setTransferCommandsEnabled(enabled); };
     m_link = new RadioLinkController(m_document, host, this, this);
+
+    // Verify After Writing is kept in the settings as soon as it is switched.
+    QAction *verify = findChild<QAction *>(QStringLiteral("MNVerify"));
+    verify->setChecked(settings::readVerifyAfterWriting());
+    m_link->setVerifyAfterWriting(verify->isChecked());
+    connect(verify, &QAction::toggled, this, [this](bool on) {
+        m_link->setVerifyAfterWriting(on);
+        settings::writeVerifyAfterWriting(on);
+    });
+    m_compare = new CompareWindow(this);
+    m_compare->hide();
+    connect(m_link, &RadioLinkController::differencesFound, this,
+            [this](RadioLinkController::Check check, const radiocompare::Result &result) {
+                m_compare->setResult(check, result);
+                m_compare->show();
+                m_compare->raise();
+            });
 }
 
 void MainWindow::retranslate() {
@@ -315,7 +344,7 @@ void MainWindow::disarmBandList() {
 }
 
 void MainWindow::setTransferCommandsEnabled(bool enabled) {
-    for (const char *name : {"MNRead", "MNWrite", "TRead", "TWrite"})
+    for (const char *name : {"MNRead", "MNWrite", "TRead", "TWrite", "MNCompare"})
         findChild<QAction *>(QString::fromLatin1(name))->setEnabled(enabled);
 }
 
@@ -433,6 +462,17 @@ datfile::ReadError MainWindow::openDataFile(const QString &path) {
     return result.error;
 }
 
+void MainWindow::openBackup() {
+    disarmBandList();
+    // The dialog opens in the backup folder, made if no read has made it yet.
+    const QString folder = backups::folder();
+    QDir().mkpath(folder);
+    const QString path = filedialog::openPath(this, folder);
+    if (path.isEmpty())
+        return;
+    openDataFile(path);
+}
+
 void MainWindow::saveFile() {
     const QString path = filedialog::savePath(this, QCoreApplication::applicationDirPath());
     if (path.isEmpty())
@@ -467,6 +507,9 @@ void MainWindow::readRadio() {
 }
 void MainWindow::writeRadio() {
     m_link->write();
+}
+void MainWindow::compareWithRadio() {
+    m_link->compare();
 }
 
 void MainWindow::showAbout() {

@@ -10,6 +10,7 @@
 class BandComboBox;
 class CalibrationWindow;
 class ChannelEditorWindow;
+class CompareWindow;
 class Document;
 class DtmfWindow;
 class FmRadioWindow;
@@ -42,6 +43,7 @@ public:
     QMdiArea *mdiArea() const { return m_mdiArea; }
     PortChooser *portChooser() const { return m_form6; }
     RadioLinkController *radioLink() const { return m_link; }
+    CompareWindow *compareWindow() const { return m_compare; }
 
     // The serial port used by the link: 1..20, 0 = none chosen. Shown in the first status panel.
     int portNumber() const { return m_portNumber; }
@@ -66,11 +68,13 @@ public:
 public slots:
     void newFile();
     void openFile();
+    void openBackup();
     void saveFile();
     void printReport();
     void showPortChooser();
     void readRadio();
     void writeRadio();
+    void compareWithRadio();
     void showAbout();
     void showChannelEditor();
     void showDtmfWindow();
@@ -131,4 +135,5 @@ private:
     HidingSubWindow *m_frame5 = nullptr;
     PortChooser *m_form6 = nullptr;
     RadioLinkController *m_link = nullptr;
+    CompareWindow *m_compare = nullptr;
 };

@@ -25,6 +25,11 @@ void writeLanguage(int languageIndex);
 QString languageStoreFilePath();
 #endif
 
+// Programming > Verify After Writing: off unless it was switched on; kept in the program's own per-user
+// store ("ORLEX-K7": ~/.config/ORLEX-K7.conf on Linux, HKEY_CURRENT_USER\Software\ORLEX-K7 on Windows).
+bool readVerifyAfterWriting();
+void writeVerifyAfterWriting(bool on);
+
 // The port file: created empty when absent; byte 0 is the port number (0 when the file is empty, cannot be
 // opened or is not a regular file). Writing rewrites only byte 0 and keeps any further bytes; returns false
 // on failure.
