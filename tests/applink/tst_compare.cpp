@@ -249,6 +249,35 @@ private slots:
         QCOMPARE(backups::list(folder).size(), 1);
     }
 
+    // --trace FILE: the GUI's transfers write every frame, with a time stamp, to FILE.
+    void traceOfAGuiRead() {
+        const QString path = m_dir->filePath(QStringLiteral("trace.txt"));
+        QString error;
+        QVERIFY(m_window->radioLink()->setTrace(path, &error));
+        Sim sim;
+        QVERIFY(sim.start({}));
+        BoxRecorder boxes;
+        action("MNRead")->trigger();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        QVERIFY(lines.at(0).startsWith("# orlex-k7 transfer trace, started "));
+        const QByteArray device = sim.device.toUtf8();
+        QVERIFY2(lines.at(1).trimmed().endsWith(device + " open"), lines.at(1).constData());
+        QVERIFY2(lines.at(2).trimmed().endsWith(device + " >> 50 52 4F 47 52 41 4D"), lines.at(2).constData());
+        QVERIFY2(lines.at(3).trimmed().endsWith(device + " << 06"), lines.at(3).constData());
+        QVERIFY2(lines.at(4).trimmed().endsWith(device + " >> 02"), lines.at(4).constData());
+        QVERIFY(lines.contains("") && lines.at(lines.size() - 2).endsWith(device + " end success"));
+        // A trace that cannot be written stops the program at its start, with the reason.
+        QProcess program;
+        program.start(binary("orlex-k7"), {QStringLiteral("--trace"), m_dir->filePath(QStringLiteral("no/dir/t.txt"))});
+        QVERIFY(program.waitForFinished(Patience));
+        QCOMPARE(program.exitCode(), 2);
+        const QByteArray err = program.readAllStandardError();
+        QVERIFY2(err.contains("orlex-k7: cannot write the trace " + QFile::encodeName(m_dir->filePath("no/dir/t.txt"))),
+                 err.constData());
+    }
+
     void screenshots() {
         const QString dir = qEnvironmentVariable("ORLEX_K7_SCREENSHOTS");
         if (dir.isEmpty())
