@@ -21,6 +21,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSerialPort>
+#include <QToolTip>
 
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -434,6 +435,36 @@ void TestPortChooser::screenshots() {
         QVERIFY(QTest::qWaitForWindowExposed(chooser()));
         QVERIFY(
             framed(chooser()).save(dir + QStringLiteral("/portchooser_") + suffix + QStringLiteral(".png")));
+
+        // The tool tip of a USB cable's button, as a known adapter shows it (the adapter is made up here).
+        qputenv(ports::OverrideVariable, "/dev/ttyUSB0:/dev/ttyUSB1");
+        QList<ports::PortPresence> found(20);
+        found[0] = {true, QStringLiteral("FTDI"), QStringLiteral("FT232R USB UART"), QStringLiteral("A10K1ZQX")};
+        chooser()->setPresence(found);
+        QRadioButton *button = chooser()->button(0);
+        const QPoint at = button->mapToGlobal(QPoint(button->width() / 2, button->height()));
+        QToolTip::showText(at, button->toolTip(), button);
+        QWidget *tip = nullptr;
+        QTRY_VERIFY((tip = [] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (w->inherits("QTipLabel") && w->isVisible())
+                    return w;
+            return static_cast<QWidget *>(nullptr);
+        }()));
+        const QPixmap chooserShot = framed(chooser());
+        const QPoint tipAt = tip->pos() - chooser()->mapToGlobal(QPoint(0, 0)) + QPoint(1, 26);
+        QPixmap shot(std::max(chooserShot.width(), tipAt.x() + tip->width()) + 4,
+                     std::max(chooserShot.height(), tipAt.y() + tip->height()) + 4);
+        shot.fill(Qt::white);
+        {
+            QPainter painter(&shot);
+            painter.drawPixmap(0, 0, chooserShot);
+            painter.drawPixmap(tipAt, tip->grab());
+        }
+        QVERIFY(shot.save(dir + QStringLiteral("/portchooser_tooltip_") + suffix + QStringLiteral(".png")));
+        QToolTip::hideText();
+        qputenv(ports::OverrideVariable,
+                (sim.device + ':' + m_dir->filePath("missing") + ':' + sim.device).toLocal8Bit());
         chooser()->close();
 
         ProgressWindow *window = m_window->radioLink()->progressWindow();
