@@ -85,6 +85,12 @@ void BM_WriteRadiosAtOnce(benchmark::State &state) {
 } // namespace
 
 // One radio first: its time is what the others are measured against.
-BENCHMARK(BM_WriteRadiosAtOnce)->Arg(1)->Arg(2)->Arg(4)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteRadiosAtOnce)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(4)
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

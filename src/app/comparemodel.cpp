@@ -28,7 +28,7 @@ constexpr Texts Headers[CompareModel::ColumnCount] = {
 
 // The channel grid's column of each member of a channel in the JSON form.
 int channelColumn(const QString &key) {
-    static const char *const keys[] = {"rx",      "tx",        "rxTone",     "txTone", "power",
+    static const char *const keys[] = {"rx",       "tx",      "rxTone",    "txTone",     "power",
                                        "busyLock", "scanAdd", "bandwidth", "txProhibit", "name"};
     for (int i = 0; i < int(std::size(keys)); ++i) {
         if (key == QLatin1String(keys[i]))
@@ -45,8 +45,9 @@ const QHash<QString, OptionRow> &rowsByPath() {
         QHash<QString, OptionRow> byPath;
         const RadioConfig start;
         const QJsonObject before = configjson::toJson(start);
-        for (auto part : {optionrows::functionLeft(), optionrows::functionRight(), optionrows::vox(),
-                          optionrows::voxHidden(), optionrows::vfo(0), optionrows::vfo(1), optionrows::vfoHidden()}) {
+        for (auto part :
+             {optionrows::functionLeft(), optionrows::functionRight(), optionrows::vox(),
+              optionrows::voxHidden(), optionrows::vfo(0), optionrows::vfo(1), optionrows::vfoHidden()}) {
             for (const OptionRow &row : part) {
                 RadioConfig changed = start;
                 VfoSettings &vfo = row.side == 0 ? changed.vfoA : changed.vfoB;
@@ -85,7 +86,8 @@ struct Path {
 };
 
 Path split(const QString &path) {
-    static const QRegularExpression shape(QStringLiteral("^([a-zA-Z]+)(?:\\[(\\d+)\\])?(?:\\.([a-zA-Z]+))?(?:\\[(\\d+)\\])?$"));
+    static const QRegularExpression shape(
+        QStringLiteral("^([a-zA-Z]+)(?:\\[(\\d+)\\])?(?:\\.([a-zA-Z]+))?(?:\\[(\\d+)\\])?$"));
     const QRegularExpressionMatch m = shape.match(path);
     if (!m.hasMatch())
         return {path, -1, QString()};
@@ -125,8 +127,14 @@ QStringList entries(const Path &p, const QString &path) {
 }
 
 QString byteText(const configdiff::ByteRange &r) {
-    const auto hex = [](int v) { return QStringLiteral("0x%1").arg(v, 4, 16, QLatin1Char('0')).toUpper().replace(QLatin1String("0X"), QLatin1String("0x")); };
-    const QString where = r.first == r.last ? hex(r.first) : hex(r.first) + QStringLiteral("..") + hex(r.last);
+    const auto hex = [](int v) {
+        return QStringLiteral("0x%1")
+            .arg(v, 4, 16, QLatin1Char('0'))
+            .toUpper()
+            .replace(QLatin1String("0X"), QLatin1String("0x"));
+    };
+    const QString where =
+        r.first == r.last ? hex(r.first) : hex(r.first) + QStringLiteral("..") + hex(r.last);
     return lang::pick("字节 ", "Bytes ") + where;
 }
 

@@ -49,10 +49,10 @@ void CompareWindow::retranslate() {
                            : lang::pick("写频后校验", "Verify After Writing"));
     const int count = m_model->rowCount();
     if (count == 0) {
-        m_summary->setText(compare ? lang::pick("对讲机中的数据与当前数据相同。",
-                                                "The radio holds the same data as the open document.")
-                                   : lang::pick("对讲机中的数据与写入的数据相同。",
-                                                "The radio holds what was written."));
+        m_summary->setText(
+            compare ? lang::pick("对讲机中的数据与当前数据相同。",
+                                 "The radio holds the same data as the open document.")
+                    : lang::pick("对讲机中的数据与写入的数据相同。", "The radio holds what was written."));
     } else if (compare) {
         m_summary->setText(count == 1 ? lang::pick("对讲机与当前数据有 1 处不同：",
                                                    "1 difference between the radio and the open document:")
@@ -60,11 +60,12 @@ void CompareWindow::retranslate() {
                                                    "%1 differences between the radio and the open document:")
                                             .arg(count));
     } else {
-        m_summary->setText(count == 1 ? lang::pick("对讲机中的数据与写入的不同，共 1 处：",
-                                                   "The radio does not hold what was written; 1 difference:")
-                                      : lang::pick("对讲机中的数据与写入的不同，共 %1 处：",
-                                                   "The radio does not hold what was written; %1 differences:")
-                                            .arg(count));
+        m_summary->setText(count == 1
+                               ? lang::pick("对讲机中的数据与写入的不同，共 1 处：",
+                                            "The radio does not hold what was written; 1 difference:")
+                               : lang::pick("对讲机中的数据与写入的不同，共 %1 处：",
+                                            "The radio does not hold what was written; %1 differences:")
+                                     .arg(count));
     }
     if (auto *buttons = findChild<QDialogButtonBox *>())
         buttons->button(QDialogButtonBox::Close)->setText(lang::pick("关闭", "Close"));

@@ -49,10 +49,11 @@ void describe(cmdline::CommandLine &commandLine) {
         {QStringLiteral("simulate"),
          QStringLiteral("Start with a simulated radio on port 1. The first FILE.dat is then the "
                         "simulated radio's memory (default: all FF) and a second one is opened.")});
-    parser.addOption({QStringLiteral("trace"),
-                      QStringLiteral("Write every frame sent to and received from the radio, with a time stamp, "
-                                     "to FILE (for bug reports)."),
-                      QStringLiteral("FILE")});
+    parser.addOption(
+        {QStringLiteral("trace"),
+         QStringLiteral("Write every frame sent to and received from the radio, with a time stamp, "
+                        "to FILE (for bug reports)."),
+         QStringLiteral("FILE")});
     parser.addPositionalArgument(QStringLiteral("FILE.dat"),
                                  QStringLiteral("Data file to open, as File > Open."),
                                  QStringLiteral("[FILE.dat]"));
@@ -123,7 +124,8 @@ int main(int argc, char **argv) {
     if (const QString trace = commandLine.parser().value(QStringLiteral("trace")); !trace.isEmpty()) {
         QString error;
         if (!window->radioLink()->setTrace(trace, &error)) {
-            std::fprintf(stderr, "orlex-k7: cannot write the trace %s: %s\n", qPrintable(trace), qPrintable(error));
+            std::fprintf(stderr, "orlex-k7: cannot write the trace %s: %s\n", qPrintable(trace),
+                         qPrintable(error));
             return 2;
         }
     }

@@ -91,7 +91,8 @@ void RadioLinkController::run(Direction direction, const QString &device) {
         const MemoryImage written = m_document.encodeWriteImage();
         outcome = transfer(std::make_unique<WriteTransaction>(written, options), false, device);
         // With verification the success message waits for the radio to be read back.
-        succeeded = outcome == LinkOutcome::Success && (!m_verifyAfterWriting || verifyWritten(device, written));
+        succeeded =
+            outcome == LinkOutcome::Success && (!m_verifyAfterWriting || verifyWritten(device, written));
         if (succeeded)
             LocalizedMsgBox(lang::pick("写频成功！", "Writing Frequency Successful!"), msgbox::StyleOk,
                             lang::pick("提示", "Tip"));

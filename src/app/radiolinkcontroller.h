@@ -51,7 +51,8 @@ public:
 
     void setVerifyAfterWriting(bool on) { m_verifyAfterWriting = on; }
     bool verifyAfterWriting() const { return m_verifyAfterWriting; }
-    // Every frame of the following transfers goes to `path`; false with `error` set when it cannot be written.
+    // Every frame of the following transfers goes to `path`; false with `error` set when it cannot be
+    // written.
     bool setTrace(const QString &path, QString *error);
 
     bool isRunning() const;
@@ -79,7 +80,8 @@ private:
     void run(Direction direction, const QString &device);
     // Runs one transaction while the progress window is up; returns how it ended.
     LinkOutcome transfer(std::unique_ptr<Transaction> transaction, bool reading, const QString &device);
-    // The read after a write; true when the radio holds what was written (the difference was reported if not).
+    // The read after a write; true when the radio holds what was written (the difference was reported if
+    // not).
     bool verifyWritten(const QString &device, const MemoryImage &written);
     void keepBackup();
     void onFinished(LinkOutcome outcome);

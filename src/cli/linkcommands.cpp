@@ -83,6 +83,8 @@ class Report {
 public:
     explicit Report(int ports) : m_several(ports > 1) {}
 
+    bool several() const { return m_several; }
+
     void success(const PortTransfer &transfer, const QString &text) {
         m_ok = m_ok && out((prefix(transfer) + text + QLatin1Char('\n')).toUtf8());
     }
@@ -182,6 +184,23 @@ QString differencesText(int count) {
     return count == 1 ? QStringLiteral("1 field differs") : QStringLiteral("%1 fields differ").arg(count);
 }
 
+// Reads every port at once. A port that could not be read is reported; the image of each one read is kept
+// as a backup and handed to `done` with its transfer and its position among the ports.
+template <typename Done> void readEach(const LinkArguments &link, LinkTrace &trace, Report &report, Done done) {
+    std::vector<std::unique_ptr<PortTransfer>> transfers;
+    std::vector<MemoryImage> images;
+    readAll(transfers, images, link.ports, &trace);
+    for (std::size_t i = 0; i < transfers.size(); ++i) {
+        const PortTransfer &transfer = *transfers[i];
+        if (!transfer.succeeded()) {
+            report.failure(transfer, failureLines(transfer, !report.several()), failureExit(transfer));
+            continue;
+        }
+        keepBackup(link, images[i]);
+        done(transfer, images[i], int(i));
+    }
+}
+
 } // namespace
 
 int runRead(const QStringList &arguments) {
@@ -191,9 +210,10 @@ int runRead(const QStringList &arguments) {
     if (!takeLinkArguments(args, link) ||
         !takeOption(args, QStringLiteral("-o"), QStringLiteral("--output"), &output) || output.isEmpty() ||
         !args.isEmpty())
-        return fail(QStringLiteral("usage: read --port DEVICE_OR_NUMBER [--port ...] -o OUT.dat [--no-backup] "
-                                   "[--trace FILE]"),
-                    Usage);
+        return fail(
+            QStringLiteral("usage: read --port DEVICE_OR_NUMBER [--port ...] -o OUT.dat [--no-backup] "
+                           "[--trace FILE]"),
+            Usage);
     // Standard output carries the success message; the data file needs a name.
     if (isStandardStream(output))
         return fail(QStringLiteral("read: -o - is not supported; give the name of the data file"), Usage);
@@ -201,28 +221,18 @@ int runRead(const QStringList &arguments) {
     if (!openTrace(link, trace))
         return Failure;
 
-    std::vector<std::unique_ptr<PortTransfer>> transfers;
-    std::vector<MemoryImage> images;
-    readAll(transfers, images, link.ports, &trace);
     Report report(int(link.ports.size()));
-    const bool several = transfers.size() > 1;
-    for (std::size_t i = 0; i < transfers.size(); ++i) {
-        const PortTransfer &transfer = *transfers[i];
-        if (!transfer.succeeded()) {
-            report.failure(transfer, failureLines(transfer, !several), failureExit(transfer));
-            continue;
-        }
-        keepBackup(link, images[i]);
-        const QString path = outputFor(output, int(i), int(transfers.size()));
-        if (const QString error = datfile::write(path, images[i]); !error.isEmpty()) {
+    const int count = int(link.ports.size());
+    readEach(link, trace, report, [&](const PortTransfer &transfer, const MemoryImage &image, int index) {
+        const QString path = outputFor(output, index, count);
+        if (const QString error = datfile::write(path, image); !error.isEmpty()) {
             report.failure(transfer, {QStringLiteral("cannot write %1: %2").arg(messageText(path), error)},
                            Failure);
-            continue;
+            return;
         }
-        report.success(transfer, transfers.size() == 1
-                                     ? QStringLiteral("Reading Frequency Successful!")
-                                     : QStringLiteral("Reading Frequency Successful! (%1)").arg(path));
-    }
+        report.success(transfer, count == 1 ? QStringLiteral("Reading Frequency Successful!")
+                                            : QStringLiteral("Reading Frequency Successful! (%1)").arg(path));
+    });
     return report.exitCode();
 }
 
@@ -233,9 +243,10 @@ int runWrite(const QStringList &arguments) {
     const bool calibration = takeFlag(args, QStringLiteral("--calibration"));
     const bool verify = takeFlag(args, QStringLiteral("--verify"));
     if (!takeLinkArguments(args, link) || args.size() != 1 || args.first().startsWith(QLatin1Char('-')))
-        return fail(QStringLiteral("usage: write --port DEVICE_OR_NUMBER [--port ...] FILE.dat [--force-band] "
-                                   "[--calibration] [--verify] [--trace FILE]"),
-                    Usage);
+        return fail(
+            QStringLiteral("usage: write --port DEVICE_OR_NUMBER [--port ...] FILE.dat [--force-band] "
+                           "[--calibration] [--verify] [--trace FILE]"),
+            Usage);
     const std::optional<WriteSource> source = openForWriting(args.first());
     if (!source)
         return Failure;
@@ -265,7 +276,7 @@ int runWrite(const QStringList &arguments) {
         readAll(readBacks, images, written, &trace);
 
     Report report(int(link.ports.size()));
-    const bool several = transfers.size() > 1;
+    const bool several = report.several();
     std::size_t next = 0;
     for (const auto &transfer : transfers) {
         if (!transfer->succeeded()) {
@@ -302,9 +313,10 @@ int runVerify(const QStringList &arguments) {
     LinkArguments link;
     const bool calibration = takeFlag(args, QStringLiteral("--calibration"));
     if (!takeLinkArguments(args, link) || args.size() != 1 || args.first().startsWith(QLatin1Char('-')))
-        return fail(QStringLiteral("usage: verify --port DEVICE_OR_NUMBER [--port ...] FILE.dat [--calibration] "
-                                   "[--no-backup] [--trace FILE]"),
-                    Usage);
+        return fail(
+            QStringLiteral("usage: verify --port DEVICE_OR_NUMBER [--port ...] FILE.dat [--calibration] "
+                           "[--no-backup] [--trace FILE]"),
+            Usage);
     const std::optional<WriteSource> source = openForWriting(args.first());
     if (!source)
         return Failure;
@@ -312,28 +324,18 @@ int runVerify(const QStringList &arguments) {
     if (!openTrace(link, trace))
         return Failure;
 
-    std::vector<std::unique_ptr<PortTransfer>> transfers;
-    std::vector<MemoryImage> images;
-    readAll(transfers, images, link.ports, &trace);
     Report report(int(link.ports.size()));
-    const bool several = transfers.size() > 1;
-    for (std::size_t i = 0; i < transfers.size(); ++i) {
-        const PortTransfer &transfer = *transfers[i];
-        if (!transfer.succeeded()) {
-            report.failure(transfer, failureLines(transfer, !several), failureExit(transfer));
-            continue;
-        }
-        keepBackup(link, images[i]);
-        const radiocompare::Result result = radiocompare::compare(images[i], source->image, calibration);
+    readEach(link, trace, report, [&](const PortTransfer &transfer, const MemoryImage &image, int) {
+        const radiocompare::Result result = radiocompare::compare(image, source->image, calibration);
         if (result.equal()) {
             report.success(transfer, QStringLiteral("no differences"));
-            continue;
+            return;
         }
-        if (several)
+        if (report.several())
             report.success(transfer, differencesText(result.count()));
         report.lines(transfer, result.lines());
         report.setExit(Failure);
-    }
+    });
     return report.exitCode();
 }
 

@@ -31,8 +31,8 @@ const cli::Command commands[] = {
      cli::runDiff},
     // Radio link commands (src/cli/linkcommands.h) are listed here, one line each.
     // Each takes --port more than once (one transfer per port, all at once), and --trace FILE.
-    {"read", "--port DEVICE_OR_NUMBER -o OUT.dat [--no-backup]", "read the radio into a data file (and a backup)",
-     cli::runRead},
+    {"read", "--port DEVICE_OR_NUMBER -o OUT.dat [--no-backup]",
+     "read the radio into a data file (and a backup)", cli::runRead},
     {"write", "--port DEVICE_OR_NUMBER FILE.dat [--force-band] [--calibration] [--verify]",
      "write a data file into the radio", cli::runWrite},
     {"verify", "--port DEVICE_OR_NUMBER FILE.dat [--calibration]",

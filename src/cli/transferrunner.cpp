@@ -85,7 +85,8 @@ private:
 } // namespace
 
 PortTransfer::PortTransfer(const QString &portArgument, std::unique_ptr<Transaction> transfer)
-    : argument(portArgument), device(ports::deviceForArgument(portArgument)), transaction(std::move(transfer)) {}
+    : argument(portArgument), device(ports::deviceForArgument(portArgument)),
+      transaction(std::move(transfer)) {}
 
 QString portLabel(const QString &argument) {
     bool isNumber = false;

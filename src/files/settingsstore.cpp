@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <cmath>
 

@@ -22,6 +22,7 @@ void LinkTrace::line(const QString &port, const QByteArray &text) {
     if (!m_file.isOpen())
         return;
     const double ms = double(m_clock.nsecsElapsed()) / 1e6;
-    m_file.write(QByteArray::number(ms, 'f', 3).rightJustified(12, ' ') + ' ' + port.toUtf8() + ' ' + text + '\n');
+    m_file.write(QByteArray::number(ms, 'f', 3).rightJustified(12, ' ') + ' ' + port.toUtf8() + ' ' + text +
+                 '\n');
     m_file.flush();
 }

@@ -39,7 +39,8 @@ QString PortPresence::adapter() const {
     if (!product.isEmpty() && !text.contains(product))
         text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + product;
     if (!serialNumber.isEmpty())
-        text += (text.isEmpty() ? QString() : QStringLiteral(", ")) + QStringLiteral("serial ") + serialNumber;
+        text +=
+            (text.isEmpty() ? QString() : QStringLiteral(", ")) + QStringLiteral("serial ") + serialNumber;
     return text;
 }
 

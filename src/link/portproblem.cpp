@@ -63,8 +63,9 @@ QString problemText(PortProblem problem, const QString &name, const QString &det
     case PortProblem::None:
         return {};
     case PortProblem::NoDevice:
-        return line("此端口号没有对应的设备，请在“通信端口”中选择", "no device is assigned to this port number; "
-                                                                    "choose one under Communication Port");
+        return line("此端口号没有对应的设备，请在“通信端口”中选择",
+                    "no device is assigned to this port number; "
+                    "choose one under Communication Port");
     case PortProblem::NotFound:
         return line("设备不存在（数据线是否已插好？）", "no such device (is the cable plugged in?)");
     case PortProblem::PermissionDenied:

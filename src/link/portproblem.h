@@ -31,7 +31,8 @@ PortProblem tryOpen(const QString &device, QString *detail = nullptr);
 bool mayAccess(const QString &device);
 
 // The second line of the invalid-port message: `name` (the device as the user knows it; none: the reason
-// alone) and the reason, in language 0 (Chinese) or 1 (English). `detail` is the port's error text, used for PortProblem::Other.
+// alone) and the reason, in language 0 (Chinese) or 1 (English). `detail` is the port's error text, used for
+// PortProblem::Other.
 QString problemText(PortProblem problem, const QString &name, const QString &detail, int language);
 // The second line of the communication error when the radio identified itself as another model.
 QString foreignModelText(const QByteArray &model, int language);

@@ -140,9 +140,10 @@ private slots:
         QCOMPARE(order, (QStringList{"MNFile", "MNEdit", "MNProgram", "MNCommPort", "MNLanguage", "MNHelp"}));
 
         const QList<std::pair<const char *, QStringList>> menus = {
-            {"MNFile", {"MNNew", "MNOpen", "MNSave", "MNPrint", "MNLine1", "MNQuit"}},
+            // Open Backup, Compare with Radio and Verify After Writing are appended to the menus.
+            {"MNFile", {"MNNew", "MNOpen", "MNSave", "MNPrint", "MNLine1", "MNQuit", "MNLine2", "MNOpenBackup"}},
             {"MNEdit", {"MNModel", "MNDTMF", "MNOption", "MNDebug", "MNFMset"}},
-            {"MNProgram", {"MNRead", "MNWrite"}},
+            {"MNProgram", {"MNRead", "MNWrite", "MNCompare", "MNVerify"}},
             {"MNLanguage", {"MNChinese", "MNEnglish"}},
             {"MNHelp", {"MNF1", "MNAbout"}},
         };

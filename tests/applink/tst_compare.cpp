@@ -5,6 +5,7 @@
 
 #include "app/comparemodel.h"
 #include "app/comparewindow.h"
+#include "app/filedialogs.h"
 #include "app/mainwindow.h"
 #include "app/radiolinkcontroller.h"
 #include "app/startup.h"
@@ -13,7 +14,6 @@
 #include "files/settingsstore.h"
 #include "gui/document.h"
 #include "gui/language.h"
-#include "app/filedialogs.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -68,16 +68,16 @@ private slots:
         QTest::addColumn<QStringList>("row"); // channel, field, radio, ours; empty: no difference
         QTest::newRow("equal, zh") << "none" << 0 << QStringList{};
         QTest::newRow("equal, en") << "none" << 1 << QStringList{};
-        QTest::newRow("channel frequency, en") << "rx" << 1
-                                               << QStringList{"6", "RXFreq", "446.01250", "446.00625"};
-        QTest::newRow("channel frequency, zh") << "rx" << 0
-                                               << QStringList{"6", "接收频率", "446.01250", "446.00625"};
+        QTest::newRow("channel frequency, en")
+            << "rx" << 1 << QStringList{"6", "RXFreq", "446.01250", "446.00625"};
+        QTest::newRow("channel frequency, zh")
+            << "rx" << 0 << QStringList{"6", "接收频率", "446.01250", "446.00625"};
         QTest::newRow("tone, en") << "tone" << 1 << QStringList{"6", "QT/DQT Dec", "Off", "D754I"};
         QTest::newRow("tone, zh") << "tone" << 0 << QStringList{"6", "接收亚音频", "关闭", "D754I"};
         QTest::newRow("setting, en") << "beep" << 1 << QStringList{"", "Beep", "On", "Off"};
         QTest::newRow("setting, zh") << "beep" << 0 << QStringList{"", "提示音", "开", "关"};
-        QTest::newRow("calibration, en") << "calibration" << 1
-                                         << QStringList{"", "Power calibration 6", "112", "110"};
+        QTest::newRow("calibration, en")
+            << "calibration" << 1 << QStringList{"", "Power calibration 6", "112", "110"};
         QTest::newRow("calibration, zh") << "calibration" << 0 << QStringList{"", "功率校准 6", "112", "110"};
     }
     void compareListsTheDifference() {
@@ -113,11 +113,12 @@ private slots:
                 QCOMPARE(model->index(0, column).data().toString(), row.at(column));
         }
         QCOMPARE(window->findChild<QLabel *>(QStringLiteral("CompareSummary"))->text(),
-                 row.isEmpty() ? QString::fromUtf8(language ? "The radio holds the same data as the open document."
-                                                            : "对讲机中的数据与当前数据相同。")
-                               : QString::fromUtf8(language ? "1 difference between the radio and the open "
-                                                              "document:"
-                                                            : "对讲机与当前数据有 1 处不同："));
+                 row.isEmpty()
+                     ? QString::fromUtf8(language ? "The radio holds the same data as the open document."
+                                                  : "对讲机中的数据与当前数据相同。")
+                     : QString::fromUtf8(language ? "1 difference between the radio and the open "
+                                                    "document:"
+                                                  : "对讲机与当前数据有 1 处不同："));
         QCOMPARE(window->windowTitle(), QString::fromUtf8(language ? "Compare with Radio" : "与对讲机比较"));
         // The document is left as it was.
         QVERIFY(m_doc->config() == before);
@@ -176,14 +177,16 @@ private slots:
         QCOMPARE(log.count("<- 50 52 4F 47 52 41 4D"), verify ? 2 : 1);
         QCOMPARE(log.contains("<- 52 00 00 10"), verify);
         if (!verify || !dropBlock) {
-            QCOMPARE(boxes.shown[0].text, QString::fromUtf8(language ? "Writing Frequency Successful!" : "写频成功！"));
+            QCOMPARE(boxes.shown[0].text,
+                     QString::fromUtf8(language ? "Writing Frequency Successful!" : "写频成功！"));
             QVERIFY(!m_window->compareWindow()->isVisible());
             return;
         }
         QCOMPARE(boxes.shown[0].text,
-                 QString::fromUtf8(language ? "The radio does not hold what was written (15 differences); write "
-                                              "again."
-                                            : "写入后读回的数据与写入的不同（15 处），请再写一次。"));
+                 QString::fromUtf8(language
+                                       ? "The radio does not hold what was written (15 differences); write "
+                                         "again."
+                                       : "写入后读回的数据与写入的不同（15 处），请再写一次。"));
         QCOMPARE(boxes.shown[0].style, 16);
         CompareWindow *window = m_window->compareWindow();
         QVERIFY(window->isVisible());
@@ -264,17 +267,20 @@ private slots:
         QVERIFY(lines.at(0).startsWith("# orlex-k7 transfer trace, started "));
         const QByteArray device = sim.device.toUtf8();
         QVERIFY2(lines.at(1).trimmed().endsWith(device + " open"), lines.at(1).constData());
-        QVERIFY2(lines.at(2).trimmed().endsWith(device + " >> 50 52 4F 47 52 41 4D"), lines.at(2).constData());
+        QVERIFY2(lines.at(2).trimmed().endsWith(device + " >> 50 52 4F 47 52 41 4D"),
+                 lines.at(2).constData());
         QVERIFY2(lines.at(3).trimmed().endsWith(device + " << 06"), lines.at(3).constData());
         QVERIFY2(lines.at(4).trimmed().endsWith(device + " >> 02"), lines.at(4).constData());
         QVERIFY(lines.contains("") && lines.at(lines.size() - 2).endsWith(device + " end success"));
         // A trace that cannot be written stops the program at its start, with the reason.
         QProcess program;
-        program.start(binary("orlex-k7"), {QStringLiteral("--trace"), m_dir->filePath(QStringLiteral("no/dir/t.txt"))});
+        program.start(binary("orlex-k7"),
+                      {QStringLiteral("--trace"), m_dir->filePath(QStringLiteral("no/dir/t.txt"))});
         QVERIFY(program.waitForFinished(Patience));
         QCOMPARE(program.exitCode(), 2);
         const QByteArray err = program.readAllStandardError();
-        QVERIFY2(err.contains("orlex-k7: cannot write the trace " + QFile::encodeName(m_dir->filePath("no/dir/t.txt"))),
+        QVERIFY2(err.contains("orlex-k7: cannot write the trace " +
+                              QFile::encodeName(m_dir->filePath("no/dir/t.txt"))),
                  err.constData());
     }
 

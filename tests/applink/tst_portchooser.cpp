@@ -315,7 +315,8 @@ void TestPortChooser::toolTipsNameDeviceAndAdapter_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("tip");
     QTest::newRow("zh") << 0
-                        << QString::fromUtf8("DIR/port1\n制造商：FTDI\n产品：FT232R USB UART\n序列号：A10K1ZQX");
+                        << QString::fromUtf8(
+                               "DIR/port1\n制造商：FTDI\n产品：FT232R USB UART\n序列号：A10K1ZQX");
     QTest::newRow("en") << 1
                         << QStringLiteral("DIR/port1\nManufacturer: FTDI\nProduct: FT232R USB UART\nSerial "
                                           "number: A10K1ZQX");
@@ -439,7 +440,8 @@ void TestPortChooser::screenshots() {
         // The tool tip of a USB cable's button, as a known adapter shows it (the adapter is made up here).
         qputenv(ports::OverrideVariable, "/dev/ttyUSB0:/dev/ttyUSB1");
         QList<ports::PortPresence> found(20);
-        found[0] = {true, QStringLiteral("FTDI"), QStringLiteral("FT232R USB UART"), QStringLiteral("A10K1ZQX")};
+        found[0] = {true, QStringLiteral("FTDI"), QStringLiteral("FT232R USB UART"),
+                    QStringLiteral("A10K1ZQX")};
         chooser()->setPresence(found);
         QRadioButton *button = chooser()->button(0);
         const QPoint at = button->mapToGlobal(QPoint(button->width() / 2, button->height()));

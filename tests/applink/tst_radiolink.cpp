@@ -255,17 +255,21 @@ void TestRadioLink::invalidPort_data() {
         << QString::fromUtf8("串行端口无效\nCOM0：此端口号没有对应的设备，请在“通信端口”中选择");
     QTest::newRow("port 0, write, en")
         << 0 << true << 1
-        << QStringLiteral("The serial port is invalid\nCOM0: no device is assigned to this port number; choose "
-                          "one under Communication Port");
+        << QStringLiteral(
+               "The serial port is invalid\nCOM0: no device is assigned to this port number; choose "
+               "one under Communication Port");
     QTest::newRow("port 21, read, en")
         << 21 << false << 1
-        << QStringLiteral("The serial port is invalid\nCOM21: no device is assigned to this port number; choose "
-                          "one under Communication Port");
+        << QStringLiteral(
+               "The serial port is invalid\nCOM21: no device is assigned to this port number; choose "
+               "one under Communication Port");
     QTest::newRow("missing device, write, zh")
-        << 2 << true << 0 << QString::fromUtf8("串行端口无效\nCOM2 (DIR/none2)：设备不存在（数据线是否已插好？）");
+        << 2 << true << 0
+        << QString::fromUtf8("串行端口无效\nCOM2 (DIR/none2)：设备不存在（数据线是否已插好？）");
     QTest::newRow("missing device, read, en")
         << 1 << false << 1
-        << QStringLiteral("The serial port is invalid\nCOM1 (DIR/none1): no such device (is the cable plugged in?)");
+        << QStringLiteral(
+               "The serial port is invalid\nCOM1 (DIR/none1): no such device (is the cable plugged in?)");
 }
 
 void TestRadioLink::invalidPort() {
@@ -306,8 +310,9 @@ void TestRadioLink::portInUse() {
     BoxRecorder boxes;
     m_window->readRadio();
     QCOMPARE(boxes.shown.size(), 1);
-    QCOMPARE(boxes.shown[0].text,
-             QStringLiteral("The serial port is invalid\nCOM1 (%1): in use by another program").arg(sim.device));
+    QCOMPARE(
+        boxes.shown[0].text,
+        QStringLiteral("The serial port is invalid\nCOM1 (%1): in use by another program").arg(sim.device));
     QVERIFY(commandsEnabled(m_window.get()));
 }
 
@@ -317,12 +322,14 @@ void TestRadioLink::foreignModel_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("text");
     QTest::newRow("read, en") << false << 1
-                              << QStringLiteral("Communication error, check the line and the serial connection "
-                                                "selection!\nThe radio answered as model \"UV-5R\", not as an "
-                                                "ORLEX-K7 (LQ-H4).");
+                              << QStringLiteral(
+                                     "Communication error, check the line and the serial connection "
+                                     "selection!\nThe radio answered as model \"UV-5R\", not as an "
+                                     "ORLEX-K7 (LQ-H4).");
     QTest::newRow("write, zh") << true << 0
-                               << QString::fromUtf8("通信出错，请检查对讲机，连线及串口选择！\n对讲机型号不符：应答为“UV-"
-                                                    "5R”，不是 ORLEX-K7（LQ-H4）。");
+                               << QString::fromUtf8(
+                                      "通信出错，请检查对讲机，连线及串口选择！\n对讲机型号不符：应答为“UV-"
+                                      "5R”，不是 ORLEX-K7（LQ-H4）。");
 }
 
 void TestRadioLink::foreignModel() {

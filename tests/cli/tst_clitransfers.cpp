@@ -65,11 +65,11 @@ private slots:
         QTest::newRow("equal, with the calibration") << "none" << true << 0 << QByteArray("no differences\n");
         QTest::newRow("channel") << "channel" << false << 1
                                  << QByteArray("channels[5].rx: 446.01250 -> 446.00625\n");
-        QTest::newRow("setting") << "setting" << false << 1
-                                 << QByteArray("general.squelchLevel: 5 -> 3\n");
+        QTest::newRow("setting") << "setting" << false << 1 << QByteArray("general.squelchLevel: 5 -> 3\n");
         QTest::newRow("name") << "name" << false << 1 << QByteArray("channels[5].name: PMR2 -> PMR1\n");
         // A write sends the calibration blocks only with --calibration.
-        QTest::newRow("calibration, not written") << "calibration" << false << 0 << QByteArray("no differences\n");
+        QTest::newRow("calibration, not written")
+            << "calibration" << false << 0 << QByteArray("no differences\n");
         QTest::newRow("calibration") << "calibration" << true << 1
                                      << QByteArray("calibration[5]: 112 -> 110\n");
     }
@@ -124,9 +124,10 @@ private slots:
         QCOMPARE(result.exitCode, 1);
         QCOMPARE(result.out, QByteArray());
         const QList<QByteArray> lines = result.err.split('\n');
-        QCOMPARE(lines.first(),
-                 QByteArray("orlex-k7-cli: the radio does not hold what was written (15 fields differ; radio -> "
-                            "file):"));
+        QCOMPARE(
+            lines.first(),
+            QByteArray("orlex-k7-cli: the radio does not hold what was written (15 fields differ; radio -> "
+                       "file):"));
         // Byte 64 is the flags byte of channel 5 (power Middle in the file).
         QVERIFY2(result.err.contains("\norlex-k7-cli: channels[4].power: 1 -> 2\n"), result.err);
         QVERIFY2(result.err.contains("\norlex-k7-cli: channels[5].rx: \"\" -> 446.00625\n"), result.err);
@@ -186,11 +187,13 @@ private slots:
     // One port fails, the other succeeds: a line for each, and the status of the failure.
     void onePortOfTwoFails() {
         const QString good = startSim({});
-        const CliResult result = runCli({"write", "--port", good, "--port", "/nonexistent/ttyUSB7", sampleDat()});
+        const CliResult result =
+            runCli({"write", "--port", good, "--port", "/nonexistent/ttyUSB7", sampleDat()});
         QCOMPARE(result.exitCode, 3);
         QCOMPARE(result.out, (good + ": Writing Frequency Successful!\n").toUtf8());
-        QCOMPARE(result.err, QByteArray("orlex-k7-cli: /nonexistent/ttyUSB7: The serial port is invalid: no such "
-                                        "device (is the cable plugged in?)\n"));
+        QCOMPARE(result.err,
+                 QByteArray("orlex-k7-cli: /nonexistent/ttyUSB7: The serial port is invalid: no such "
+                            "device (is the cable plugged in?)\n"));
     }
 
     void verifyTwoRadios() {
@@ -213,17 +216,20 @@ private slots:
         const auto backups = [&folder] {
             return QDir(folder).entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name);
         };
-        QCOMPARE(runCli({"read", "--port", device, "-o", m_dir->filePath("a.dat"), "--no-backup"}).exitCode, 0);
+        QCOMPARE(runCli({"read", "--port", device, "-o", m_dir->filePath("a.dat"), "--no-backup"}).exitCode,
+                 0);
         QCOMPARE(backups().size(), 0);
         QCOMPARE(runCli({"read", "--port", device, "-o", m_dir->filePath("b.dat")}).exitCode, 0);
         QCOMPARE(backups().size(), 1);
-        static const QRegularExpression name(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}_\\d{2}-\\d{2}-\\d{2}(_\\d+)?\\.dat$"));
+        static const QRegularExpression name(
+            QStringLiteral("^\\d{4}-\\d{2}-\\d{2}_\\d{2}-\\d{2}-\\d{2}(_\\d+)?\\.dat$"));
         QVERIFY2(name.match(backups().first()).hasMatch(), qPrintable(backups().first()));
         QVERIFY(imageOf(QDir(folder).filePath(backups().first())) == radio);
         QCOMPARE(runCli({"verify", "--port", device, writeDat("other.dat", filledImage(0x44))}).exitCode, 1);
         QCOMPARE(backups().size(), 2);
         // A failed read keeps nothing.
-        QCOMPARE(runCli({"read", "--port", "/nonexistent/ttyUSB7", "-o", m_dir->filePath("c.dat")}).exitCode, 3);
+        QCOMPARE(runCli({"read", "--port", "/nonexistent/ttyUSB7", "-o", m_dir->filePath("c.dat")}).exitCode,
+                 3);
         QCOMPARE(backups().size(), 2);
     }
 
@@ -231,8 +237,8 @@ private slots:
     void traceHoldsEveryFrame() {
         const QString device = startSim({});
         const QString trace = m_dir->filePath(QStringLiteral("trace.txt"));
-        const CliResult result =
-            runCli({"read", "--port", device, "-o", m_dir->filePath(QStringLiteral("out.dat")), "--trace", trace});
+        const CliResult result = runCli(
+            {"read", "--port", device, "-o", m_dir->filePath(QStringLiteral("out.dat")), "--trace", trace});
         QCOMPARE(result.exitCode, 0);
         QFile file(trace);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -269,8 +275,9 @@ private slots:
 
     void traceThatCannotBeWritten() {
         const QString device = startSim({});
-        const CliResult result = runCli({"read", "--port", device, "-o", m_dir->filePath(QStringLiteral("o.dat")),
-                                         "--trace", m_dir->filePath(QStringLiteral("no/such/dir/t.txt"))});
+        const CliResult result =
+            runCli({"read", "--port", device, "-o", m_dir->filePath(QStringLiteral("o.dat")), "--trace",
+                    m_dir->filePath(QStringLiteral("no/such/dir/t.txt"))});
         QCOMPARE(result.exitCode, 1);
         QVERIFY2(result.err.startsWith("orlex-k7-cli: cannot write the trace "), result.err);
     }
@@ -280,7 +287,8 @@ private slots:
         QTest::newRow("verify without a port") << QStringList{"verify", "f.dat"};
         QTest::newRow("verify without a file") << QStringList{"verify", "--port", "1"};
         QTest::newRow("write with an empty port") << QStringList{"write", "--port=", "f.dat"};
-        QTest::newRow("read, --trace without a file") << QStringList{"read", "--port", "1", "-o", "x.dat", "--trace"};
+        QTest::newRow("read, --trace without a file")
+            << QStringList{"read", "--port", "1", "-o", "x.dat", "--trace"};
     }
     void usage() {
         QFETCH(QStringList, args);

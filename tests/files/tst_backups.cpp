@@ -57,8 +57,8 @@ private slots:
             QVERIFY(backups::save(filledImage(std::uint8_t(i)), Read, dir.path()).error.isEmpty());
         QVERIFY(backups::save(filledImage(9), Read.addSecs(1), dir.path()).error.isEmpty());
         QCOMPARE(names(backups::list(dir.path())),
-                 (QStringList{"2026-12-08_05-40-12.dat", "2026-12-08_05-40-12_2.dat", "2026-12-08_05-40-12_3.dat",
-                              "2026-12-08_05-40-13.dat"}));
+                 (QStringList{"2026-12-08_05-40-12.dat", "2026-12-08_05-40-12_2.dat",
+                              "2026-12-08_05-40-12_3.dat", "2026-12-08_05-40-13.dat"}));
         QCOMPARE(readRaw(dir.filePath(QStringLiteral("2026-12-08_05-40-12_2.dat"))).at(48), char(1));
     }
 

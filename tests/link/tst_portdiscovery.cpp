@@ -59,10 +59,10 @@ private slots:
         QTest::addColumn<bool>("present");
         QTest::addColumn<QString>("adapter");
         QTest::newRow("USB adapter") << "dev/ttyUSB0" << true << "FTDI FT232R USB UART, serial A10K1ZQX";
-        QTest::newRow("USB adapter by another name") << "by-id-ftdi" << true
-                                                     << "FTDI FT232R USB UART, serial A10K1ZQX";
-        QTest::newRow("adapter with a product only") << "dev/ttyUSB1" << true
-                                                     << "CP2102 USB to UART Bridge Controller";
+        QTest::newRow("USB adapter by another name")
+            << "by-id-ftdi" << true << "FTDI FT232R USB UART, serial A10K1ZQX";
+        QTest::newRow("adapter with a product only")
+            << "dev/ttyUSB1" << true << "CP2102 USB to UART Bridge Controller";
         QTest::newRow("built-in port with a UART") << "dev/ttyS0" << true << "";
         QTest::newRow("built-in port without one") << "dev/ttyS1" << false << "";
         QTest::newRow("modem not on USB") << "dev/ttyACM0" << true << "";
@@ -74,10 +74,9 @@ private slots:
         QFETCH(QString, device);
         QFETCH(bool, present);
         QFETCH(QString, adapter);
-        const ports::PortPresence found =
-            ports::presenceInSysfs(device.isEmpty() ? QString() : m_root.filePath(device),
-                                   m_root.filePath(QStringLiteral("sys/class/tty")),
-                                   m_root.filePath(QStringLiteral("dev")));
+        const ports::PortPresence found = ports::presenceInSysfs(
+            device.isEmpty() ? QString() : m_root.filePath(device),
+            m_root.filePath(QStringLiteral("sys/class/tty")), m_root.filePath(QStringLiteral("dev")));
         QCOMPARE(found.present, present);
         QCOMPARE(found.adapter(), adapter);
     }

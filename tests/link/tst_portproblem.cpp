@@ -42,12 +42,12 @@ private slots:
         QTest::addColumn<bool>("mayAccess");
         QTest::addColumn<int>("problem");
         QTest::newRow("opened") << int(QSerialPort::NoError) << true << int(PortProblem::None);
-        QTest::newRow("no such device") << int(QSerialPort::DeviceNotFoundError) << true
-                                        << int(PortProblem::NotFound);
-        QTest::newRow("permission, user may not") << int(QSerialPort::PermissionError) << false
-                                                  << int(PortProblem::PermissionDenied);
-        QTest::newRow("permission, user may: locked") << int(QSerialPort::PermissionError) << true
-                                                      << int(PortProblem::InUse);
+        QTest::newRow("no such device")
+            << int(QSerialPort::DeviceNotFoundError) << true << int(PortProblem::NotFound);
+        QTest::newRow("permission, user may not")
+            << int(QSerialPort::PermissionError) << false << int(PortProblem::PermissionDenied);
+        QTest::newRow("permission, user may: locked")
+            << int(QSerialPort::PermissionError) << true << int(PortProblem::InUse);
         QTest::newRow("already open") << int(QSerialPort::OpenError) << true << int(PortProblem::InUse);
         QTest::newRow("resource") << int(QSerialPort::ResourceError) << true << int(PortProblem::Other);
         QTest::newRow("unsupported") << int(QSerialPort::UnsupportedOperationError) << true
