@@ -1,10 +1,9 @@
 #pragma once
 // Which of the ports 1..20 are there, found without opening any device: opening a serial port sets its
-// control lines (an interface that keys a transmitter on RTS would key it), and the system's own serial-port
-// list (QSerialPortInfo) opens the built-in ports to check them. So on Linux the kernel's description of its
-// terminals is read instead (/sys/class/tty): a built-in port counts when the kernel knows its UART type, a
-// USB adapter when its device is there, with its manufacturer, product and serial number. Elsewhere the
-// system's serial-port list is asked. With ORLEX_K7_PORTS set, a path counts when it exists.
+// control lines (an interface that keys a transmitter on RTS would key it). The system's serial-port list
+// (QSerialPortInfo, which reads udev or sysfs on Linux and the registry on Windows) says which devices exist
+// and, for USB adapters, their manufacturer, product and serial number. With ORLEX_K7_PORTS set, a listed
+// path that exists counts as well (pseudo-terminals are in no system list).
 
 #include <QList>
 #include <QString>
@@ -22,11 +21,18 @@ struct PortPresence {
     QString adapter() const;
 };
 
-// What is known about a device without opening it.
-PortPresence presence(const QString &device);
-// The same, reading the kernel's descriptions below `ttyClassDir` (/sys/class/tty) of the terminals in
-// `devDir` (/dev); for tests.
-PortPresence presenceInSysfs(const QString &device, const QString &ttyClassDir, const QString &devDir);
+// One entry of the system's serial-port list.
+struct SystemPort {
+    QString location; // "/dev/ttyUSB0", "COM3"
+    QString name;     // "ttyUSB0", "COM3"
+    PortPresence presence;
+};
+
+// The system's serial-port list, as QSerialPortInfo gives it.
+QList<SystemPort> systemPorts();
+// What `system` knows of a device, found by its path, its name, or the path a link such as
+// /dev/serial/by-id/... leads to.
+PortPresence presence(const QString &device, const QList<SystemPort> &system);
 // FindCom without opening anything: the presence of ports 1..20 (index 0 is port 1).
 QList<PortPresence> findPresent();
 
