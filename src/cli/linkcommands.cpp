@@ -186,7 +186,8 @@ QString differencesText(int count) {
 
 // Reads every port at once. A port that could not be read is reported; the image of each one read is kept
 // as a backup and handed to `done` with its transfer and its position among the ports.
-template <typename Done> void readEach(const LinkArguments &link, LinkTrace &trace, Report &report, Done done) {
+template <typename Done>
+void readEach(const LinkArguments &link, LinkTrace &trace, Report &report, Done done) {
     std::vector<std::unique_ptr<PortTransfer>> transfers;
     std::vector<MemoryImage> images;
     readAll(transfers, images, link.ports, &trace);

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -194,6 +195,42 @@ private slots:
         QCOMPARE(result.err,
                  QByteArray("orlex-k7-cli: /nonexistent/ttyUSB7: The serial port is invalid: no such "
                             "device (is the cable plugged in?)\n"));
+    }
+
+    // One port: the message as it always was, then the device and the reason on a second line.
+    void reasonsOnStandardError() {
+        const QString device = startSim({});
+        QSerialPort holder(device);
+        QVERIFY(holder.open(QIODevice::ReadWrite));
+        CliResult result = runCli({"read", "--port", device, "-o", m_dir->filePath(QStringLiteral("o.dat"))});
+        QCOMPARE(result.exitCode, 3);
+        QCOMPARE(result.err, ("orlex-k7-cli: The serial port is invalid\norlex-k7-cli: " + device +
+                              ": in use by another program\n")
+                                 .toUtf8());
+        holder.close();
+        result = runCli({"write", "--port", "/nonexistent/ttyUSB7", sampleDat()});
+        QCOMPARE(result.exitCode, 3);
+        QCOMPARE(result.err, QByteArray("orlex-k7-cli: The serial port is invalid\norlex-k7-cli: "
+                                        "/nonexistent/ttyUSB7: no such device (is the cable plugged in?)\n"));
+        qputenv("ORLEX_K7_PORTS", "/nonexistent/ttyUSB7");
+        result = runCli({"verify", "--port", "2", sampleDat()});
+        qunsetenv("ORLEX_K7_PORTS");
+        QCOMPARE(result.exitCode, 3);
+        QCOMPARE(result.err,
+                 QByteArray("orlex-k7-cli: The serial port is invalid\norlex-k7-cli: COM2: no device is "
+                            "assigned to this port number; choose one under Communication Port\n"));
+    }
+
+    // A radio of another model: the communication error, and which model answered.
+    void foreignModel() {
+        const QString device = startSim({"--model", "UV-5R"});
+        const CliResult result =
+            runCli({"read", "--port", device, "-o", m_dir->filePath(QStringLiteral("o.dat"))});
+        QCOMPARE(result.exitCode, 4);
+        QCOMPARE(result.err,
+                 QByteArray("orlex-k7-cli: Communication error, check the line and the serial connection "
+                            "selection!\norlex-k7-cli: The radio answered as model \"UV-5R\", not as an "
+                            "ORLEX-K7 (LQ-H4).\n"));
     }
 
     void verifyTwoRadios() {
