@@ -10,5 +10,6 @@ add_dependencies(tst_clicsv orlex-k7-cli)
 orlex_add_test(tst_clidiff SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_clidiff.cpp ${CMAKE_CURRENT_LIST_DIR}/clirun.h
                LIBS orlex_files)
 add_dependencies(tst_clidiff orlex-k7-cli)
-orlex_add_test(tst_clitransfers SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_clitransfers.cpp LIBS orlex_files Qt6::SerialPort)
+orlex_add_test(tst_clitransfers SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_clitransfers.cpp ${CMAKE_CURRENT_LIST_DIR}/clirun.h
+               LIBS orlex_files Qt6::SerialPort)
 add_dependencies(tst_clitransfers orlex-k7-cli orlex-k7-sim)

@@ -1,6 +1,7 @@
 // orlex-k7-cli's transfers around the read and write: verify, write --verify, several ports at once, the
 // trace. Against orlex-k7-sim on pseudo-terminals.
 
+#include "clirun.h"
 #include "files/datfile.h"
 
 #include <QDir>
@@ -33,11 +34,7 @@ QByteArray bytes(const MemoryImage &image, int from, int to) {
     return QByteArray(reinterpret_cast<const char *>(image.data()) + from, to - from + 1);
 }
 
-struct CliResult {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using CliResult = clirun::Run;
 } // namespace
 
 class TstCliTransfers : public QObject {
@@ -354,20 +351,7 @@ private:
         const QString path = m_dir->filePath(name);
         return datfile::write(path, image).isEmpty() ? path : QString();
     }
-    CliResult runCli(const QStringList &args) {
-        QProcess cli;
-        cli.start(binary("orlex-k7-cli"), args);
-        CliResult result;
-        if (!cli.waitForFinished(Patience)) {
-            cli.kill();
-            cli.waitForFinished();
-            return result;
-        }
-        result.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -2;
-        result.out = cli.readAllStandardOutput();
-        result.err = cli.readAllStandardError();
-        return result;
-    }
+    static CliResult runCli(const QStringList &args) { return clirun::run(args); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::vector<std::unique_ptr<QProcess>> m_sims;
