@@ -4,15 +4,28 @@
 
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace cmdline {
 
 namespace {
-void write(std::FILE *stream, const QString &text) {
+// False when the text could not all be written (a full disk, a closed pipe).
+bool write(std::FILE *stream, const QString &text) {
     const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-    std::fflush(stream);
+    const bool written =
+        std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) == std::size_t(bytes.size());
+    return std::fflush(stream) == 0 && written && !std::ferror(stream);
+}
+
+// Help and version go to stdout; a failed write is reported on stderr and ends with status 1.
+int writeOut(const QString &program, const QString &text) {
+    if (write(stdout, text))
+        return 0;
+    write(stderr, QStringLiteral("%1: cannot write to standard output: %2\n")
+                      .arg(program, QString::fromLocal8Bit(std::strerror(errno))));
+    return 1;
 }
 
 // "Unknown option 'x'." -> "unknown option 'x'", to read like the programs' own messages.
@@ -59,12 +72,10 @@ std::optional<int> CommandLine::process(const QStringList &args) {
         return usageError(m_program, errorMessage(args));
     // --help and --version win over anything else on the line, as with most programs.
     if (m_parser.isSet(QStringLiteral("help"))) {
-        write(stdout, helpText());
-        return 0;
+        return writeOut(m_program, helpText());
     }
     if (m_parser.isSet(QStringLiteral("version"))) {
-        write(stdout, QStringLiteral("%1 %2\n").arg(m_program, version()));
-        return 0;
+        return writeOut(m_program, QStringLiteral("%1 %2\n").arg(m_program, version()));
     }
     const QStringList positional = m_parser.positionalArguments();
     if (positional.size() > m_maxPositional)

@@ -18,7 +18,8 @@ public:
     static constexpr int LastStep = 196;
     static constexpr int WatchdogIntervalMs = 50;
     static constexpr int WatchdogLimit = 10; // a tick with IdleTicks above this ends the transaction
-    // A step holds at most two exchanges (request and block, acknowledge and 06), each allowed 11 ticks.
+    // A step holds at most two exchanges (request and block, acknowledge and 06); the watchdog allows each up
+    // to 11 ticks, so a good radio moves on within 22, and the 24th tick of a step ends it.
     static constexpr int StepTickLimit = 2 * (WatchdogLimit + 2);
     // The longest answer of a radio is a data block of 20 bytes.
     static constexpr int MaxAnswerBytes = 64;
@@ -44,8 +45,6 @@ public:
     int step() const { return m_step; }
     const QByteArray &rxHex() const { return m_rxHex; }
     int idleTicks() const { return m_idleTicks; }
-    // Watchdog ticks since the step last moved on.
-    int stepTicks() const { return m_stepTicks; }
     int receiveThreshold() const { return m_receiveThreshold; }
     bool watchdogRunning() const { return m_watchdogOn; }
 
