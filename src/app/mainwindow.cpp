@@ -451,8 +451,8 @@ void MainWindow::commitOpenEdits() {
 }
 
 void MainWindow::printReport() {
-    // The report reads the editor windows as they stand; the preview is modal, so nothing changes meanwhile.
-    PrintPreviewDialog preview(this, this);
+    // The report is built from the Document; the preview is modal, so nothing changes meanwhile.
+    PrintPreviewDialog preview(m_document, this);
     preview.exec();
 }
 void MainWindow::probePorts() {

@@ -66,7 +66,7 @@ int ChannelTableModel::choice(int row, int column) const {
 
 QString ChannelTableModel::cellText(int row, int column) const {
     return cols::cellText(m_document.config().channels[std::size_t(row)], row, column,
-                          m_createdBandText[std::size_t(row)], lang::index());
+                          m_document.newChannelBandText()[std::size_t(row)], lang::index());
 }
 
 QVariant ChannelTableModel::data(const QModelIndex &index, int role) const {
@@ -134,7 +134,7 @@ ChannelTableModel::FreqResult ChannelTableModel::commitFrequency(int row, int co
         c.rx = freq;
     else {
         c = newChannel(freq, c.name);
-        m_createdBandText[std::size_t(row)] = true;
+        m_document.setNewChannelBandText(row, true);
     }
     m_document.setChannel(row, c);
     return FreqResult::Stored;
@@ -144,9 +144,9 @@ void ChannelTableModel::setChoice(int row, int column, int position) {
     if (row < 0 || row >= RowCount || column < RxToneColumn || column > TxProhibitColumn)
         return;
     Channel c = m_document.config().channels[std::size_t(row)];
-    if (column == BandwidthColumn && m_createdBandText[std::size_t(row)]) {
+    if (column == BandwidthColumn && m_document.newChannelBandText()[std::size_t(row)]) {
         // Even a pick of the same position shows the list's own text.
-        m_createdBandText[std::size_t(row)] = false;
+        m_document.setNewChannelBandText(row, false);
         emit dataChanged(index(row, column), index(row, column));
     }
     if (cols::choice(c, column) == position)
@@ -178,11 +178,11 @@ void ChannelTableModel::channelChanged(int row) {
         return;
     const Channel &c = m_document.config().channels[std::size_t(row)];
     if (!c.isUsed() || c.bandwidth != 1)
-        m_createdBandText[std::size_t(row)] = false;
+        m_document.setNewChannelBandText(row, false);
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
 void ChannelTableModel::refreshAll() {
-    m_createdBandText.reset();
+    m_document.clearNewChannelBandText();
     emit dataChanged(index(0, 0), index(RowCount - 1, ColumnCount - 1));
 }
