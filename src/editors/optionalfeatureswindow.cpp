@@ -66,7 +66,7 @@ OptionalFeaturesWindow::OptionalFeaturesWindow(Document &document, QWidget *pare
     buildUi();
     refresh();
     retranslate();
-    m_option1->setChecked(true);
+    m_functionPageButton->setChecked(true);
     showPage(false);
     m_forceWriteOn = m_document.forceWriteMode();
     m_calibrationOn = m_document.calibrationMode();
@@ -77,8 +77,8 @@ OptionalFeaturesWindow::OptionalFeaturesWindow(Document &document, QWidget *pare
             refresh();
     });
     connect(&m_document, &Document::modesChanged, this, &OptionalFeaturesWindow::onModesChanged);
-    connect(m_option1, &QRadioButton::clicked, this, [this] { showPage(false); });
-    connect(m_option2, &QRadioButton::clicked, this, [this] { showPage(true); });
+    connect(m_functionPageButton, &QRadioButton::clicked, this, [this] { showPage(false); });
+    connect(m_vfoPageButton, &QRadioButton::clicked, this, [this] { showPage(true); });
 }
 
 QGroupBox *OptionalFeaturesWindow::frame(const char *name, const ListEntry &caption) {
@@ -119,15 +119,15 @@ void OptionalFeaturesWindow::buildUi() {
     addRows(vox, optionrows::voxHidden(), 0, true);
 
     QGroupBox *selector = frame("Frame4", {"", ""});
-    m_option1 = new QRadioButton;
-    m_option1->setObjectName(QStringLiteral("Option1"));
-    m_captions.emplace_back(m_option1, ListEntry{"功能设置", "Function Set"});
-    m_option2 = new QRadioButton;
-    m_option2->setObjectName(QStringLiteral("Option2"));
-    m_captions.emplace_back(m_option2, ListEntry{"全频频率", "VFO"});
+    m_functionPageButton = new QRadioButton;
+    m_functionPageButton->setObjectName(QStringLiteral("Option1"));
+    m_captions.emplace_back(m_functionPageButton, ListEntry{"功能设置", "Function Set"});
+    m_vfoPageButton = new QRadioButton;
+    m_vfoPageButton->setObjectName(QStringLiteral("Option2"));
+    m_captions.emplace_back(m_vfoPageButton, ListEntry{"全频频率", "VFO"});
     auto *selectorLayout = new QVBoxLayout(selector);
-    selectorLayout->addWidget(m_option1);
-    selectorLayout->addWidget(m_option2);
+    selectorLayout->addWidget(m_functionPageButton);
+    selectorLayout->addWidget(m_vfoPageButton);
 
     auto *leftArea = new QWidget;
     auto *left = new QGridLayout(leftArea);

@@ -55,8 +55,8 @@ private:
     std::vector<std::pair<QWidget *, ListEntry>> m_captions; // frames and option buttons
     QGroupBox *m_functionFrame = nullptr;
     std::array<QGroupBox *, 2> m_vfoFrames{};
-    QRadioButton *m_option1 = nullptr;
-    QRadioButton *m_option2 = nullptr;
+    QRadioButton *m_functionPageButton = nullptr;
+    QRadioButton *m_vfoPageButton = nullptr;
     std::array<QLabel *, 3> m_forceWriteLabels{};
     std::array<QLabel *, 3> m_calibrationLabels{};
     OptionalFeaturesGesture m_forceWriteGesture;
