@@ -1,7 +1,8 @@
 #include "app/comparemodel.h"
 
 #include "editors/channeltablemodel.h"
-#include "editors/optionalfeaturesrows.h"
+#include "texts/listtables.h"
+#include "texts/optionalfeaturesrows.h"
 #include "files/configjson.h"
 #include "gui/language.h"
 #include "image/bands.h"
@@ -97,12 +98,11 @@ Path split(const QString &path) {
     return p;
 }
 
-QStringList fmEntries(const QString &key) {
-    if (key == QLatin1String("displayMode"))
-        return {lang::pick("频道", "Channel"), lang::pick("频率", "Frequency")};
-    if (key == QLatin1String("step"))
-        return {QStringLiteral("50K"), QStringLiteral("100K"), QStringLiteral("200K")};
-    return {};
+QStringList texts(const ChoiceList &list) {
+    QStringList out;
+    for (int i = 0; i < list.size(); ++i)
+        out << list.text(i, lang::index());
+    return out;
 }
 
 // The list a position is taken from; empty where the value is a plain number.
@@ -115,15 +115,15 @@ QStringList entries(const Path &p, const QString &path) {
     }
     if (p.area == QLatin1String("channels"))
         return ChannelTableModel::listEntries(channelColumn(p.key));
-    if (p.area == QLatin1String("fm"))
-        return fmEntries(p.key);
-    const auto row = rowsByPath().constFind(path);
-    if (row == rowsByPath().constEnd())
+    if (p.area == QLatin1String("fm")) {
+        if (p.key == QLatin1String("displayMode"))
+            return texts(listtables::FmDisplayMode);
+        if (p.key == QLatin1String("step"))
+            return texts(listtables::FmStep);
         return {};
-    QStringList list;
-    for (const OptionTexts &entry : row->entries)
-        list << entry.pick();
-    return list;
+    }
+    const auto row = rowsByPath().constFind(path);
+    return row == rowsByPath().constEnd() ? QStringList() : texts(row->entries);
 }
 
 QString byteText(const configdiff::ByteRange &r) {
@@ -221,7 +221,7 @@ QString CompareModel::fieldText(const configdiff::Difference &d) {
         return lang::pick("收音机步进", "FM step");
     }
     const auto row = rowsByPath().constFind(d.path);
-    const QString caption = row == rowsByPath().constEnd() ? d.path : withoutColon(row->caption.pick());
+    const QString caption = row == rowsByPath().constEnd() ? d.path : withoutColon(row->caption.text(lang::index()));
     if (p.area == QLatin1String("vfoA"))
         return lang::pick("A组", "VFO A ") + caption;
     if (p.area == QLatin1String("vfoB"))

@@ -6,6 +6,24 @@
 namespace {
 constexpr int LineSpeed = 9600;
 constexpr int FinalFlushMs = 200;
+
+// How a transaction ended, for the trace.
+const char *outcomeText(LinkOutcome outcome) {
+    switch (outcome) {
+    case LinkOutcome::Success:
+        return "success";
+    case LinkOutcome::CommunicationError:
+        return "communication error";
+    case LinkOutcome::BandRefused:
+        return "band refused";
+    case LinkOutcome::Cancelled:
+        return "cancelled";
+    case LinkOutcome::Running:
+    case LinkOutcome::BandQuestion:
+        break;
+    }
+    return "?";
+}
 } // namespace
 
 SerialLink::SerialLink(QObject *parent) : QObject(parent) {
@@ -170,7 +188,7 @@ void SerialLink::end(LinkOutcome outcome) {
     m_watchdog.stop();
     closePort();
     if (m_trace)
-        m_trace->note(m_device, QStringLiteral("end ") + QLatin1String(linkOutcomeName(outcome)));
+        m_trace->note(m_device, QStringLiteral("end ") + QLatin1String(outcomeText(outcome)));
     emit finished(outcome);
 }
 

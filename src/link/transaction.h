@@ -44,7 +44,6 @@ public:
     LinkOutcome outcome() const { return m_paused ? LinkOutcome::BandQuestion : m_outcome; }
     int step() const { return m_step; }
     const QByteArray &rxHex() const { return m_rxHex; }
-    int idleTicks() const { return m_idleTicks; }
     int receiveThreshold() const { return m_receiveThreshold; }
     bool watchdogRunning() const { return m_watchdogOn; }
     // The model text of an identification reply that named another model (empty when none came). Such a
@@ -52,11 +51,11 @@ public:
     // user be told why.
     const QByteArray &foreignModel() const { return m_foreignModel; }
 
+protected:
     static const QByteArray &programRequest();
     static QByteArray readRequest(int address);
     static QByteArray dataBlock(int address, const QByteArray &data);
 
-protected:
     // Applies the step table to RxHex (called after new bytes have been appended).
     virtual void handleStep(LinkActions &actions) = 0;
 

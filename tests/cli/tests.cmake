@@ -13,3 +13,6 @@ add_dependencies(tst_clidiff orlex-k7-cli)
 orlex_add_test(tst_clitransfers SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_clitransfers.cpp ${CMAKE_CURRENT_LIST_DIR}/clirun.h
                LIBS orlex_files Qt6::SerialPort)
 add_dependencies(tst_clitransfers orlex-k7-cli orlex-k7-sim)
+orlex_add_test(tst_cliprint SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_cliprint.cpp ${CMAKE_CURRENT_LIST_DIR}/clirun.h
+               LIBS orlex_app)
+add_dependencies(tst_cliprint orlex-k7-cli)
