@@ -1,10 +1,12 @@
 #include "app/mainwindow.h"
 #include "app/simulatedradio.h"
 #include "app/startup.h"
+#include "cmdline/commandline.h"
 #include "files/settingsstore.h"
 #include "gui/document.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 
 #include <csignal>
 #include <cstdio>
@@ -37,6 +39,29 @@ bool displayAvailable() {
     return true;
 #endif
 }
+
+const char Program[] = "orlex-k7";
+
+void describe(cmdline::CommandLine &commandLine) {
+    QCommandLineParser &parser = commandLine.parser();
+    parser.addOption(
+        {QStringLiteral("simulate"),
+         QStringLiteral("Start with a simulated radio on port 1. The first FILE.dat is then the "
+                        "simulated radio's memory (default: all FF) and a second one is opened.")});
+    parser.addPositionalArgument(QStringLiteral("FILE.dat"),
+                                 QStringLiteral("Data file to open, as File > Open."),
+                                 QStringLiteral("[FILE.dat]"));
+    commandLine.setMaxPositional(2);
+}
+
+// Without --simulate only one file is taken; returns the exit status when there are more.
+std::optional<int> refuseSecondFile(const QCommandLineParser &parser) {
+    const QStringList files = parser.positionalArguments();
+    if (parser.isSet(QStringLiteral("simulate")) || files.size() < 2)
+        return std::nullopt;
+    return cmdline::usageError(QString::fromLatin1(Program),
+                               QStringLiteral("unexpected argument '%1'").arg(files.at(1)));
+}
 } // namespace
 
 int main(int argc, char **argv) {
@@ -44,6 +69,19 @@ int main(int argc, char **argv) {
     // Past a file-size limit a save then fails and is reported, instead of the signal ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    cmdline::CommandLine commandLine(
+        QString::fromLatin1(Program),
+        QStringLiteral("Reads, edits and writes the memory of the ORLEX-K7 radio."));
+    describe(commandLine);
+    // --help and --version need no display. Qt's own options (-platform, -style ...) are known only once the
+    // application object has taken them out, so a line that does not parse yet is judged again then.
+    const QStringList rawArgs = cmdline::arguments(argc, argv);
+    if (commandLine.parses(rawArgs) || !displayAvailable()) {
+        if (const std::optional<int> done = commandLine.process(rawArgs))
+            return *done;
+        if (const std::optional<int> refused = refuseSecondFile(commandLine.parser()))
+            return *refused;
+    }
     if (!displayAvailable()) {
         std::fprintf(stderr, "orlex-k7: no display available (set DISPLAY, or QT_QPA_PLATFORM=offscreen)\n");
         return 2;
@@ -53,14 +91,20 @@ int main(int argc, char **argv) {
     g_starting = false;
     qInstallMessageHandler(g_defaultHandler);
     QApplication::setApplicationName(QStringLiteral("ORLEX-K7"));
+    QApplication::setApplicationVersion(cmdline::version());
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.zolvarex.OrlexK7"));
+    if (const std::optional<int> done = commandLine.process(QApplication::arguments()))
+        return *done;
+    if (const std::optional<int> refused = refuseSecondFile(commandLine.parser()))
+        return *refused;
+    const bool simulate = commandLine.parser().isSet(QStringLiteral("simulate"));
+    QStringList files = commandLine.parser().positionalArguments();
 
     // --simulate [FILE.dat]: a simulated radio (with FILE.dat in its memory) on port 1.
     SimulatedRadio simulator;
-    const QStringList args = QApplication::arguments();
-    if (const qsizetype at = args.indexOf(QStringLiteral("--simulate")); at > 0) {
-        const bool withFile = at + 1 < args.size() && !args.at(at + 1).startsWith(QLatin1Char('-'));
-        const QString error =
-            simulator.start(SimulatedRadio::simulatorBesideProgram(), withFile ? args.at(at + 1) : QString());
+    if (simulate) {
+        const QString error = simulator.start(SimulatedRadio::simulatorBesideProgram(),
+                                              files.isEmpty() ? QString() : files.takeFirst());
         if (!error.isEmpty()) {
             std::fprintf(stderr, "orlex-k7: %s\n", qPrintable(error));
             return 2;
@@ -73,5 +117,9 @@ int main(int argc, char **argv) {
         window->setPortNumber(1);
     window->probePorts();
     window->show();
+    // File > Open reports nothing for a file it cannot read; from a terminal the user learns why nothing
+    // opened.
+    if (!files.isEmpty() && window->openDataFile(files.first()) == datfile::ReadError::CannotOpen)
+        std::fprintf(stderr, "orlex-k7: cannot open %s\n", qPrintable(files.first()));
     return app.exec();
 }

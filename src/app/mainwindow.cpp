@@ -415,17 +415,22 @@ void MainWindow::openFile() {
     const QString path = filedialog::openPath(this, QCoreApplication::applicationDirPath());
     if (path.isEmpty())
         return;
+    openDataFile(path);
+}
+
+datfile::ReadError MainWindow::openDataFile(const QString &path) {
     const datfile::ReadResult result = datfile::read(path);
     if (result.error == datfile::ReadError::WrongType) {
         LocalizedMsgBox(lang::pick("文件类型不正确！", "File type is incorrect!"), msgbox::StyleStop,
                         lang::pick("错误", "Mistake"));
-        return;
+        return result.error;
     }
     if (result.error != datfile::ReadError::None)
-        return;
+        return result.error;
     m_document.readImage() = result.image;
     m_document.decodeReadImage();
     showEditor(m_frame1);
+    return result.error;
 }
 
 void MainWindow::saveFile() {

@@ -3,6 +3,8 @@
 // MDI area holding every editor window. It holds no radio data; it dispatches commands to the Document and
 // the editor windows.
 
+#include "files/datfile.h"
+
 #include <QMainWindow>
 
 class BandComboBox;
@@ -51,6 +53,10 @@ public:
     void disarmBandList();
     // Read and Write (menu and toolbar) are off while a transfer runs.
     void setTransferCommandsEnabled(bool enabled);
+
+    // Opens a data file as File > Open does once its dialog has given `path` (a file on the command line).
+    // Returns what went wrong (the wrong type has been reported to the user; a file that cannot be read not).
+    datfile::ReadError openDataFile(const QString &path);
 
     // The quit question; true when the user chose OK.
     bool confirmQuit();

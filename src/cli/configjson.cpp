@@ -1,5 +1,6 @@
 #include "cli/configjson.h"
 
+#include "files/messagetext.h"
 #include "image/choicelists.h"
 #include "image/codecs.h"
 #include "image/memorymap.h"
@@ -117,7 +118,7 @@ public:
     void onlyKnown(const QJsonObject &o, const QString &path, const QStringList &known) {
         for (auto it = o.begin(); it != o.end(); ++it) {
             if (!known.contains(it.key()))
-                fail(join(path, it.key()), QStringLiteral("unknown field"));
+                fail(join(path, messageText(it.key())), QStringLiteral("unknown field"));
         }
     }
 
@@ -167,12 +168,14 @@ public:
             return;
         const QString p = join(path, QLatin1String(key));
         if (t.size() > maxLength) {
-            fail(p, QStringLiteral("\"%1\" is longer than %2 characters").arg(t).arg(maxLength));
+            fail(p, QStringLiteral("\"%1\" is longer than %2 characters")
+                        .arg(messageText(t), QString::number(maxLength)));
             return;
         }
         for (QChar c : t) {
             if (c.unicode() > 0xFF) {
-                fail(p, QStringLiteral("\"%1\" has a character that does not fit one byte").arg(t));
+                fail(p,
+                     QStringLiteral("\"%1\" has a character that does not fit one byte").arg(messageText(t)));
                 return;
             }
         }
@@ -198,7 +201,9 @@ public:
             const int dot = n.indexOf(QLatin1Char('.'));
             target = QString(3 - dot, QLatin1Char('0')) + n;
         } else {
-            fail(p, QStringLiteral("\"%1\" is not a frequency in MHz such as \"146.52500\"").arg(t));
+            fail(
+                p,
+                QStringLiteral("\"%1\" is not a frequency in MHz such as \"146.52500\"").arg(messageText(t)));
         }
     }
 
@@ -209,7 +214,7 @@ public:
         static const QRegularExpression number(QStringLiteral("^[0-9]{1,3}(\\.[0-9]*)?$"));
         if (!number.match(t).hasMatch()) {
             fail(join(path, QLatin1String(key)),
-                 QStringLiteral("\"%1\" is not an offset in MHz (0 to 999.99999)").arg(t));
+                 QStringLiteral("\"%1\" is not an offset in MHz (0 to 999.99999)").arg(messageText(t)));
             return;
         }
         target = t;
@@ -228,7 +233,7 @@ public:
             fail(join(path, QLatin1String(key)),
                  QStringLiteral(
                      "\"%1\" is not in the tone list (such as \"67.0\", \"D023N\", \"D023I\" or \"\")")
-                     .arg(t));
+                     .arg(messageText(t)));
             return;
         }
         target = position;
@@ -248,7 +253,7 @@ public:
         static const QRegularExpression number(QStringLiteral("^[0-9]{2,3}(\\.[0-9]*)?$"));
         const double f = leadingNumber(t);
         if (!number.match(t).hasMatch() || f < 87 || f > 108) {
-            fail(p, QStringLiteral("\"%1\" is not an FM frequency from 87 to 108 MHz").arg(t));
+            fail(p, QStringLiteral("\"%1\" is not an FM frequency from 87 to 108 MHz").arg(messageText(t)));
             return;
         }
         target = normalizeFmFreq(t);
@@ -272,7 +277,7 @@ public:
         }
         static const QRegularExpression digits(QStringLiteral("^[0-9]{1,3}$"));
         if (!t.isEmpty() && (!digits.match(t).hasMatch() || t.toInt() > 128)) {
-            fail(p, QStringLiteral("\"%1\" is not a channel number 0..128 or \"\"").arg(t));
+            fail(p, QStringLiteral("\"%1\" is not a channel number 0..128 or \"\"").arg(messageText(t)));
             return;
         }
         target = t.isEmpty() ? t : QString::number(t.toInt());

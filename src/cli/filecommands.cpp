@@ -2,71 +2,116 @@
 
 #include "cli/cliutil.h"
 #include "cli/configjson.h"
+#include "cli/jsonduplicates.h"
 #include "files/datfile.h"
+#include "files/inputfile.h"
 #include "image/imagecodec.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonParseError>
 
+#include <optional>
+
+#include <unistd.h>
+
 namespace cli {
 
+namespace {
+
+constexpr qint64 JsonSizeLimit = 1 << 20; // a whole configuration takes about 40 KiB
+
+// How an input is named in messages.
+QString inputName(const QString &path) {
+    return isStandardStream(path) ? QStringLiteral("standard input") : messageText(path);
+}
+
+// A regular file (or standard input for "-"), up to `limit` bytes; nullopt after the failure was reported.
+std::optional<QByteArray> readInput(const QString &path, qint64 limit, inputfile::Oversize oversize) {
+    const inputfile::Result input = isStandardStream(path) ? inputfile::readStandardInput(limit, oversize)
+                                                           : inputfile::read(path, limit, oversize);
+    QString why;
+    switch (input.error) {
+    case inputfile::Error::None:
+        return input.bytes;
+    case inputfile::Error::Missing:
+        why = QStringLiteral("the file does not exist");
+        break;
+    case inputfile::Error::NotRegular:
+        why = QStringLiteral("not a regular file");
+        break;
+    case inputfile::Error::TooLarge:
+        why = QStringLiteral("larger than %1 bytes, too large for a configuration").arg(limit);
+        break;
+    case inputfile::Error::CannotRead:
+        why = QStringLiteral("the file cannot be read");
+        break;
+    }
+    fail(QStringLiteral("%1: %2").arg(inputName(path), why));
+    return std::nullopt;
+}
+
+// A file name, or "-" for standard input; no other option.
+bool isInputArgument(const QString &arg) {
+    return isStandardStream(arg) || !arg.startsWith(QLatin1Char('-'));
+}
+
+} // namespace
+
 int runDecode(const QStringList &args) {
-    if (args.size() != 1 || args.first().startsWith(QLatin1Char('-')))
+    if (args.size() != 1 || !isInputArgument(args.first()))
         return fail(QStringLiteral("usage: %1 decode FILE.dat").arg(QLatin1String(ProgramName)), Usage);
     const QString path = args.first();
-    const datfile::ReadResult r = datfile::read(path);
-    if (r.error == datfile::ReadError::CannotOpen) {
-        const QString why =
-            QFileInfo::exists(path) ? QStringLiteral("cannot be read") : QStringLiteral("does not exist");
-        return fail(QStringLiteral("%1: the file %2").arg(path, why));
-    }
-    if (r.error == datfile::ReadError::WrongType)
-        return fail(
-            QStringLiteral("%1: not an ORLEX-K7 data file (it does not begin with \"PWB-7K\")").arg(path));
+    const std::optional<QByteArray> contents =
+        readInput(path, datfile::FileSize, inputfile::Oversize::Truncate);
+    if (!contents)
+        return Failure;
+    const std::optional<MemoryImage> image = datfile::imageFromBytes(*contents);
+    if (!image)
+        return fail(QStringLiteral("%1: not an ORLEX-K7 data file (it does not begin with \"PWB-7K\")")
+                        .arg(inputName(path)));
     // What a freshly started program shows after opening the file.
-    const RadioConfig config = decode(r.image, RadioConfig{});
-    out(QJsonDocument(configjson::toJson(config)).toJson(QJsonDocument::Indented));
-    return Ok;
+    const RadioConfig config = decode(*image, RadioConfig{});
+    return outOrFail(QJsonDocument(configjson::toJson(config)).toJson(QJsonDocument::Indented));
 }
 
 int runEncode(const QStringList &arguments) {
     QStringList args = arguments;
     QString output;
     const bool optionOk = takeOption(args, QStringLiteral("-o"), QStringLiteral("--output"), &output);
-    if (!optionOk || output.isEmpty() || args.size() != 1 || args.first().startsWith(QLatin1Char('-')))
+    if (!optionOk || output.isEmpty() || args.size() != 1 || !isInputArgument(args.first()))
         return fail(QStringLiteral("usage: %1 encode FILE.json -o OUT.dat").arg(QLatin1String(ProgramName)),
                     Usage);
     const QString path = args.first();
+    if (isStandardStream(output) && isatty(fileno(stdout)) == 1)
+        return fail(QStringLiteral("the data file is not written to a terminal; redirect the output"), Usage);
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const QString why =
-            file.exists() ? QStringLiteral("cannot be read") : QStringLiteral("does not exist");
-        return fail(QStringLiteral("%1: the file %2").arg(path, why));
-    }
-    const QByteArray text = file.readAll();
+    const std::optional<QByteArray> text = readInput(path, JsonSizeLimit, inputfile::Oversize::Refuse);
+    if (!text)
+        return Failure;
     QJsonParseError parseError;
-    const QJsonDocument doc = QJsonDocument::fromJson(text, &parseError);
+    const QJsonDocument doc = QJsonDocument::fromJson(*text, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        const int line = int(text.left(parseError.offset).count('\n')) + 1;
+        const int line = int(text->left(parseError.offset).count('\n')) + 1;
         return fail(QStringLiteral("%1: malformed JSON at line %2: %3")
-                        .arg(path)
-                        .arg(line)
-                        .arg(parseError.errorString()));
+                        .arg(inputName(path), QString::number(line), parseError.errorString()));
     }
     if (!doc.isObject())
-        return fail(QStringLiteral("%1: the JSON must be one object").arg(path));
+        return fail(QStringLiteral("%1: the JSON must be one object").arg(inputName(path)));
+    if (const QString duplicate = configjson::duplicateMember(*text); !duplicate.isEmpty())
+        return fail(QStringLiteral("%1: %2: the member is given more than once")
+                        .arg(inputName(path), messageText(duplicate)));
 
     // A freshly started program whose editors hold the JSON's values; the previous write image is all 0x00.
     RadioConfig config;
     const QString error = configjson::apply(doc.object(), config);
     if (!error.isEmpty())
-        return fail(QStringLiteral("%1: %2").arg(path, error));
-    const QString writeError = datfile::write(output, encode(config, MemoryImage{}));
+        return fail(QStringLiteral("%1: %2").arg(inputName(path), error));
+    const MemoryImage image = encode(config, MemoryImage{});
+    if (isStandardStream(output))
+        return outOrFail(datfile::fileBytes(image));
+    const QString writeError = datfile::write(output, image);
     if (!writeError.isEmpty())
-        return fail(QStringLiteral("%1: cannot write the file: %2").arg(output, writeError));
+        return fail(QStringLiteral("%1: cannot write the file: %2").arg(messageText(output), writeError));
     return Ok;
 }
 

@@ -11,6 +11,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <array>
 #include <csignal>
 #include <cstdio>
 #include <unistd.h>
@@ -23,6 +24,8 @@ const char InvalidPortText[] = "The serial port is invalid";
 const char CommunicationErrorText[] =
     "Communication error, check the line and the serial connection selection!";
 const char BandRefusedText[] = "The frequency band is not accorded with, can't write into!";
+
+constexpr std::array<int, 3> EndingSignals{SIGINT, SIGTERM, SIGHUP};
 
 volatile std::sig_atomic_t interruptRequested = 0;
 void onInterrupt(int) {
@@ -74,11 +77,14 @@ std::optional<LinkOutcome> runTransaction(const QString &device, std::unique_ptr
         loop.quit();
     });
 
+    // Ctrl-C, a kill and a closed terminal all end the transfer the same way: the radio is told that
+    // programming has ended, instead of being left in programming mode.
     interruptRequested = 0;
     struct sigaction interrupt {};
     interrupt.sa_handler = onInterrupt;
-    struct sigaction previous {};
-    sigaction(SIGINT, &interrupt, &previous);
+    std::array<struct sigaction, EndingSignals.size()> previous{};
+    for (std::size_t i = 0; i < EndingSignals.size(); ++i)
+        sigaction(EndingSignals[i], &interrupt, &previous[i]);
     QTimer interruptPoll;
     QObject::connect(&interruptPoll, &QTimer::timeout, &link, [&link]() {
         if (interruptRequested)
@@ -92,7 +98,8 @@ std::optional<LinkOutcome> runTransaction(const QString &device, std::unique_ptr
             loop.exec();
         result = outcome;
     }
-    sigaction(SIGINT, &previous, nullptr);
+    for (std::size_t i = 0; i < EndingSignals.size(); ++i)
+        sigaction(EndingSignals[i], &previous[i], nullptr);
     bar.done();
     return result;
 }
@@ -122,6 +129,9 @@ int runRead(const QStringList &arguments) {
         !takeOption(args, QStringLiteral("-o"), QStringLiteral("--output"), &output) || port.isEmpty() ||
         output.isEmpty() || !args.isEmpty())
         return fail(QStringLiteral("usage: read --port DEVICE_OR_NUMBER -o OUT.dat"), Usage);
+    // Standard output carries the success message; the data file needs a name.
+    if (isStandardStream(output))
+        return fail(QStringLiteral("read: -o - is not supported; give the name of the data file"), Usage);
 
     MemoryImage readImage = filledImage(0x00);
     const std::optional<LinkOutcome> outcome = runTransaction(
@@ -131,9 +141,8 @@ int runRead(const QStringList &arguments) {
     if (*outcome != LinkOutcome::Success)
         return failureExit(*outcome);
     if (const QString error = datfile::write(output, readImage); !error.isEmpty())
-        return fail(QStringLiteral("cannot write %1: %2").arg(output, error));
-    out("Reading Frequency Successful!\n");
-    return Ok;
+        return fail(QStringLiteral("cannot write %1: %2").arg(messageText(output), error));
+    return outOrFail("Reading Frequency Successful!\n");
 }
 
 int runWrite(const QStringList &arguments) {
@@ -152,7 +161,9 @@ int runWrite(const QStringList &arguments) {
     const QString path = args.first();
     const datfile::ReadResult file = datfile::read(path);
     if (file.error == datfile::ReadError::CannotOpen)
-        return fail(QStringLiteral("cannot open %1").arg(path));
+        return fail(QStringLiteral("cannot open %1").arg(messageText(path)));
+    if (file.error == datfile::ReadError::NotRegular)
+        return fail(QStringLiteral("%1: not a regular file").arg(messageText(path)));
     if (file.error == datfile::ReadError::WrongType)
         return fail(QStringLiteral("File type is incorrect!"));
     const RadioConfig config = decode(file.image, RadioConfig{});
@@ -166,8 +177,7 @@ int runWrite(const QStringList &arguments) {
         return fail(QString::fromLatin1(InvalidPortText), InvalidPort);
     if (*outcome != LinkOutcome::Success)
         return failureExit(*outcome);
-    out("Writing Frequency Successful!\n");
-    return Ok;
+    return outOrFail("Writing Frequency Successful!\n");
 }
 
 } // namespace cli

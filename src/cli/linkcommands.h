@@ -10,7 +10,7 @@ enum LinkExit : int {
     InvalidPort = 3,        // the port cannot be opened
     CommunicationError = 4, // the radio did not answer as expected, or the port failed during the transfer
     BandRefused = 5,        // the radio's band differs from the file's (write without --force-band)
-    Interrupted = 6,        // stopped by Ctrl-C (45 was sent)
+    Interrupted = 6,        // stopped by Ctrl-C, SIGTERM or SIGHUP (45 was sent)
 };
 
 int runRead(const QStringList &args);

@@ -4,24 +4,28 @@
 #include "cli/cliutil.h"
 #include "cli/filecommands.h"
 #include "cli/linkcommands.h"
+#include "cmdline/commandline.h"
 
 #include <QCoreApplication>
 
+#include <climits>
 #include <csignal>
 #include <iterator>
 
 namespace {
 
 int runHelp(const QStringList &args);
+int runVersion(const QStringList &args);
 
 const cli::Command commands[] = {
     {"decode", "FILE.dat", "print the configuration held by a data file as JSON", cli::runDecode},
     {"encode", "FILE.json -o OUT.dat", "write the data file of a JSON configuration", cli::runEncode},
     // Radio link commands (src/cli/linkcommands.h) are listed here, one line each.
     {"read", "--port DEVICE_OR_NUMBER -o OUT.dat", "read the radio into a data file", cli::runRead},
-    {"write", "--port DEVICE_OR_NUMBER FILE.dat [--force-band] [--calibration]", "write a data file into the radio",
-     cli::runWrite},
+    {"write", "--port DEVICE_OR_NUMBER FILE.dat [--force-band] [--calibration]",
+     "write a data file into the radio", cli::runWrite},
     {"--help", "", "show this help", runHelp},
+    {"--version", "", "show the version", runVersion},
 };
 
 QByteArray helpText() {
@@ -37,7 +41,11 @@ QByteArray helpText() {
 }
 
 int runHelp(const QStringList &) {
-    cli::out(helpText());
+    return cli::outOrFail(helpText());
+}
+
+int runVersion(const QStringList &) {
+    cli::out(QByteArray(cli::ProgramName) + ' ' + cmdline::version().toLatin1() + '\n');
     return cli::Ok;
 }
 
@@ -49,19 +57,29 @@ int main(int argc, char *argv[]) {
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     QCoreApplication app(argc, argv);
-    QStringList args = QCoreApplication::arguments().mid(1);
+    QCoreApplication::setApplicationVersion(cmdline::version());
+    // Global options stand before the command; everything from the command on belongs to the command.
+    cmdline::CommandLine commandLine(QLatin1String(cli::ProgramName), QString());
+    commandLine.parser().setOptionsAfterPositionalArgumentsMode(
+        QCommandLineParser::ParseAsPositionalArguments);
+    commandLine.parser().addPositionalArgument(QStringLiteral("command"), QString());
+    commandLine.setMaxPositional(INT_MAX);
+    commandLine.setHelpText(QString::fromUtf8(helpText()));
+    if (const std::optional<int> done = commandLine.process(QCoreApplication::arguments()))
+        return *done;
+    QStringList args = commandLine.parser().positionalArguments();
     if (args.isEmpty())
         return cli::fail(
             QStringLiteral("no command given; try '%1 --help'").arg(QLatin1String(cli::ProgramName)),
             cli::Usage);
     const QString name = args.takeFirst();
-    if (name == QLatin1String("-h") || name == QLatin1String("help"))
+    if (name == QLatin1String("help"))
         return runHelp(args);
     for (const cli::Command &c : commands) {
         if (name == QLatin1String(c.name))
             return c.run(args);
     }
-    return cli::fail(
-        QStringLiteral("unknown command '%1'; try '%2 --help'").arg(name, QLatin1String(cli::ProgramName)),
-        cli::Usage);
+    return cli::fail(QStringLiteral("unknown command '%1'; try '%2 --help'")
+                         .arg(messageText(name), QLatin1String(cli::ProgramName)),
+                     cli::Usage);
 }

@@ -1,6 +1,7 @@
 #include "files/datfile.h"
 
-#include <QFile>
+#include "files/inputfile.h"
+
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -48,13 +49,12 @@ QByteArray fileBytes(const MemoryImage &image) {
 
 ReadResult read(const QString &path) {
     ReadResult result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const inputfile::Result input = inputfile::read(path, FileSize, inputfile::Oversize::Truncate);
+    if (input.error == inputfile::Error::NotRegular) {
+        result.error = ReadError::NotRegular;
+    } else if (input.error != inputfile::Error::None) {
         result.error = ReadError::CannotOpen;
-        return result;
-    }
-    const QByteArray contents = file.read(FileSize);
-    if (const auto image = imageFromBytes(contents)) {
+    } else if (const auto image = imageFromBytes(input.bytes)) {
         result.image = *image;
     } else {
         result.error = ReadError::WrongType;

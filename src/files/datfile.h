@@ -13,7 +13,12 @@ namespace datfile {
 inline constexpr int HeaderSize = 48;
 inline constexpr int FileSize = HeaderSize + int(mem::ImageSize); // 3120
 
-enum class ReadError { None, CannotOpen, WrongType };
+enum class ReadError {
+    None,
+    CannotOpen, // missing, no permission
+    NotRegular, // a directory, a pipe, a device: refused without reading
+    WrongType,  // the magic is wrong
+};
 
 struct ReadResult {
     ReadError error = ReadError::None;
@@ -28,6 +33,7 @@ std::optional<MemoryImage> imageFromBytes(const QByteArray &contents);
 // The 3120 bytes of a data file holding `image`.
 QByteArray fileBytes(const MemoryImage &image);
 
+// Reads the first 3120 bytes of a regular file.
 ReadResult read(const QString &path);
 // Writes atomically (temporary file, then rename): every write and the flush are checked before the rename,
 // so on any failure (a full disk included) the old file stays as it was and no new file is left. A path

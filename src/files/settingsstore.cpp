@@ -1,8 +1,12 @@
 #include "files/settingsstore.h"
 
+#include "files/portfilelocation.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
+#include <QFileInfo>
 
 #include <cmath>
 
@@ -87,20 +91,52 @@ void writeLanguage(int languageIndex) {
     RegCloseKey(key);
 }
 #else
+namespace {
+constexpr qint64 StoreSizeLimit = 1 << 20; // the store holds one value; anything larger is not ours
+
+// A store file that exists but is not a regular file of sensible size is neither read nor written: QSettings
+// would wait forever on a pipe, or read a device without end.
+bool storeUsable() {
+    const QFileInfo info(languageStoreFilePath());
+    return !info.exists() || (info.isFile() && info.size() <= StoreSizeLimit);
+}
+} // namespace
+
+// QSettings reads its file as soon as it is made, so the file's place is asked of a store with another name;
+// it lies in the same folder (~/.config unless XDG_CONFIG_HOME or QSettings::setPath say otherwise).
+QString languageStoreFilePath() {
+    const QSettings probe(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("K-204-location"));
+    return QFileInfo(probe.fileName()).dir().filePath(QString::fromLatin1(KeyName) + QStringLiteral(".conf"));
+}
+
 // Per-user store: ~/.config/K-204.conf, value "BinaryValue".
 int readLanguage() {
+    if (!storeUsable())
+        return 0;
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(KeyName));
     return languageFromStoredValue(store.value(QString::fromLatin1(ValueName)));
 }
 
 void writeLanguage(int languageIndex) {
+    if (!storeUsable())
+        return;
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(KeyName));
     store.setValue(QString::fromLatin1(ValueName), storedLanguageValue(languageIndex));
     store.sync();
 }
 #endif
 
+namespace {
+// The port file is read and written only when it is a regular file (or absent): a pipe would block.
+bool portFileUsable(const QString &path) {
+    const QFileInfo info(path);
+    return !info.exists() || info.isFile();
+}
+} // namespace
+
 int readPortNumber(const QString &path) {
+    if (!portFileUsable(path))
+        return 0;
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite)) // creates an empty file when absent
         return 0;
@@ -111,7 +147,7 @@ int readPortNumber(const QString &path) {
 }
 
 bool writePortNumber(const QString &path, int portNumber) {
-    if (portNumber < 0 || portNumber > 255)
+    if (portNumber < 0 || portNumber > 255 || !portFileUsable(path))
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite)) // no truncation: bytes after the first are kept
@@ -121,7 +157,9 @@ bool writePortNumber(const QString &path, int portNumber) {
 }
 
 QString defaultPortFilePath() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("parameter"));
+    return carryOverPortFile(
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("parameter")));
 }
 
 } // namespace settings

@@ -1,6 +1,7 @@
 #pragma once
 // The two settings kept between runs: the interface language (per-user settings store, key "K-204", value
-// "BinaryValue") and the serial port number (byte 0 of the file "parameter" beside the executable).
+// "BinaryValue") and the serial port number (byte 0 of the file "parameter" in the user's configuration
+// folder).
 
 #include <QByteArray>
 #include <QString>
@@ -15,15 +16,22 @@ int languageFromStoredValue(const QVariant &stored);
 // The 4-byte binary value written at shutdown: the index, then three zero bytes.
 QByteArray storedLanguageValue(int languageIndex);
 
-// Read and write through the platform's per-user store (QSettings on Linux, the registry on Windows).
+// Read and write through the platform's per-user store (QSettings on Linux, the registry on Windows). A store
+// file that is not a regular file of at most 1 MiB is left alone: the start value 0 is read, nothing written.
 int readLanguage();
 void writeLanguage(int languageIndex);
+#ifndef _WIN32
+// The per-user store's file.
+QString languageStoreFilePath();
+#endif
 
-// The port file: created empty when absent; byte 0 is the port number (0 when the file is empty or cannot be
-// opened). Writing rewrites only byte 0 and keeps any further bytes; returns false on failure.
+// The port file: created empty when absent; byte 0 is the port number (0 when the file is empty, cannot be
+// opened or is not a regular file). Writing rewrites only byte 0 and keeps any further bytes; returns false
+// on failure.
 int readPortNumber(const QString &path);
 bool writePortNumber(const QString &path, int portNumber);
-// "parameter" in the directory of the running executable.
+// "parameter" in the user's configuration folder (~/.config/ORLEX-K7 on Linux); a "parameter" beside the
+// executable is carried over once (portfilelocation.h).
 QString defaultPortFilePath();
 
 } // namespace settings

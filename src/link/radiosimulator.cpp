@@ -140,6 +140,11 @@ void RadioSimulator::reply(QList<RadioChunk> &out, const QByteArray &bytes) {
         return;
     QByteArray data = m_faults.replaceReply.value(number, bytes);
     data += m_faults.appendToReply.value(number);
+    if (m_faults.repeatFromReply > 0 && number >= m_faults.repeatFromReply) {
+        if (number == m_faults.repeatFromReply)
+            m_repeated = data;
+        data = m_repeated;
+    }
     const int delay = (m_faults.slowReply == 0 || m_faults.slowReply == number) ? m_faults.slowMs : 0;
     const int piece = m_faults.pieceSize > 0 ? m_faults.pieceSize : int(data.size());
     for (int at = 0; at < data.size(); at += piece)

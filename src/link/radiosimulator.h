@@ -25,6 +25,7 @@ struct RadioFaults {
     int pieceSize = 0;                   // 0: whole replies; N: replies go out in pieces of N bytes
     int slowReply = -1;                  // reply N waits slowMs before it goes out (0: every reply)
     int slowMs = 0;
+    int repeatFromReply = 0; // 0: off; N: reply N, and then every later reply, is reply N again
 };
 
 class RadioSimulator {
@@ -75,5 +76,6 @@ private:
     int m_sessions = 0;
     int m_replies = 0;
     int m_blocksWritten = 0;
+    QByteArray m_repeated; // the reply a repeating radio is stuck on
     QList<QByteArray> m_frames;
 };

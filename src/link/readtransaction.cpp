@@ -8,7 +8,7 @@ constexpr int DataOffsetInBlock = 4;
 void ReadTransaction::handleStep(LinkActions &actions) {
     const QByteArray ack(1, linkbytes::Ack);
     if (m_step == 1) {
-        if (rxContains06()) {
+        if (rxContainsAck()) {
             send(actions, QByteArray(1, linkbytes::Identify));
             m_step = 2;
         }
@@ -21,7 +21,9 @@ void ReadTransaction::handleStep(LinkActions &actions) {
             m_step = FirstBlockStep;
         }
     } else if (m_step >= FirstBlockStep && m_step <= LastBlockStep) {
-        if (blockTest()) {
+        // A block labelled with another address is not the one asked for (a confused or babbling line): it
+        // is not taken, and the watchdog ends the read.
+        if (blockTest((m_step - FirstBlockStep) * int(mem::BlockSize))) {
             if (m_step < LastBlockStep) {
                 const QByteArray block = QByteArray::fromHex(rxHex());
                 const std::size_t offset = std::size_t(m_step - FirstBlockStep) * mem::BlockSize;

@@ -34,6 +34,8 @@ public:
 
     bool isRunning() const { return m_running; }
     bool isPortOpen() const { return m_port.isOpen(); }
+    // The 50 ms timer runs while a transaction waits for the radio (not while a band question is open).
+    bool isWatchdogActive() const { return m_watchdog.isActive(); }
     Transaction *transaction() const { return m_transaction.get(); }
     // Bytes that went over the line in the last transaction (for wire-time figures).
     qint64 bytesSent() const { return m_bytesSent; }

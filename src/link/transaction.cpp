@@ -8,6 +8,8 @@ LinkActions Transaction::start() {
     m_outcome = LinkOutcome::Running;
     m_watchdogOn = true;
     m_idleTicks = 0;
+    m_stepTicks = 0;
+    m_countedStep = m_step;
     send(actions, programRequest());
     return actions;
 }
@@ -23,6 +25,11 @@ LinkActions Transaction::onBytes(const QByteArray &bytes) {
         actions.outcome = LinkOutcome::BandQuestion;
         return actions;
     }
+    if (m_rxHex.size() > 2 * MaxAnswerBytes) {
+        LinkActions ended = endAsCommunicationError();
+        ended.progress = m_step;
+        return ended;
+    }
     actions.progress = m_step;
     handleStep(actions);
     actions.outcome = outcome();
@@ -34,13 +41,37 @@ LinkActions Transaction::onTick() {
     actions.outcome = outcome();
     if (!m_active || !m_watchdogOn)
         return actions;
-    if (m_idleTicks <= WatchdogLimit) {
-        ++m_idleTicks;
-        return actions;
+    if (m_idleTicks > WatchdogLimit)
+        return endAsCommunicationError();
+    ++m_idleTicks;
+    if (m_step != m_countedStep) {
+        m_countedStep = m_step;
+        m_stepTicks = 0;
     }
+    if (++m_stepTicks >= StepTickLimit)
+        return endAsCommunicationError();
+    return actions;
+}
+
+LinkActions Transaction::endAsCommunicationError() {
+    LinkActions actions;
     setReceiveThreshold(actions, 1);
     endWith(actions, LinkOutcome::CommunicationError);
     return actions;
+}
+
+bool Transaction::rxContainsAck() const {
+    for (qsizetype i = 0; i + 1 < m_rxHex.size(); i += 2) {
+        if (m_rxHex[i] == '0' && m_rxHex[i + 1] == '6')
+            return true;
+    }
+    return false;
+}
+
+bool Transaction::blockTest(int address) const {
+    if (m_rxHex.size() != 40 || !m_rxHex.startsWith("57"))
+        return false;
+    return m_rxHex.mid(2, 4) == QByteArray::number(address, 16).toUpper().rightJustified(4, '0');
 }
 
 LinkActions Transaction::cancel() {

@@ -2,6 +2,12 @@
 // The part that the read and the write share: the accumulated receive text RxHex with its four tests, the
 // frames, the watchdog count IdleTicks and the ways a transaction ends. No I/O: a driver feeds received
 // bytes and watchdog ticks in and carries out the returned actions.
+//
+// Two bounds stand beside the watchdog, because a device that keeps talking (a radio stuck repeating one
+// answer, a modem or GPS on the wrong port) gets a frame sent back again and again and so keeps IdleTicks
+// low: a step that has not moved on within StepTickLimit ticks, and an answer longer than MaxAnswerBytes,
+// end the transaction as the watchdog does. A radio that answers each frame within the watchdog time never
+// meets either.
 
 #include "link/linkactions.h"
 
@@ -12,6 +18,11 @@ public:
     static constexpr int LastStep = 196;
     static constexpr int WatchdogIntervalMs = 50;
     static constexpr int WatchdogLimit = 10; // a tick with IdleTicks above this ends the transaction
+    // A step holds at most two exchanges (request and block, acknowledge and 06); the watchdog allows each up
+    // to 11 ticks, so a good radio moves on within 22, and the 24th tick of a step ends it.
+    static constexpr int StepTickLimit = 2 * (WatchdogLimit + 2);
+    // The longest answer of a radio is a data block of 20 bytes.
+    static constexpr int MaxAnswerBytes = 64;
 
     virtual ~Transaction() = default;
 
@@ -54,16 +65,22 @@ protected:
     void startWatchdog() { m_watchdogOn = true; }
     void setPaused(bool paused) { m_paused = paused; }
 
-    bool rxContains06() const { return m_rxHex.contains("06"); }
+    // An acknowledgement somewhere in the answer, as a whole byte: 00 06 and 06 FF hold, F0 6F does not.
+    bool rxContainsAck() const;
     bool rxEquals06() const { return m_rxHex == "06"; }
     bool identificationTest() const { return m_rxHex.size() == 16 && m_rxHex.startsWith("4C512D4834"); }
-    bool blockTest() const { return m_rxHex.size() == 40 && m_rxHex.startsWith("57"); }
+    // A 20-byte data block that names the address asked for.
+    bool blockTest(int address) const;
 
     int m_step = 1;
 
 private:
+    LinkActions endAsCommunicationError();
+
     QByteArray m_rxHex;
     int m_idleTicks = 0;
+    int m_stepTicks = 0;
+    int m_countedStep = 0;
     int m_receiveThreshold = 1;
     bool m_active = false;
     bool m_watchdogOn = false;

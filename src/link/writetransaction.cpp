@@ -34,14 +34,14 @@ QByteArray WriteTransaction::blockForStep(int step) const {
 
 void WriteTransaction::handleStep(LinkActions &actions) {
     if (m_step == 1) {
-        if (rxContains06()) {
+        if (rxContainsAck()) {
             send(actions, QByteArray(1, linkbytes::Identify));
             m_step = 2;
         }
     } else if (m_step == 2) {
         handleIdentification(actions);
     } else if (m_step >= FirstBlockStep && m_step <= LastBlockStep) {
-        if (rxContains06()) {
+        if (rxContainsAck()) {
             const QByteArray block = blockForStep(m_step);
             if (block.isEmpty())
                 send(actions, QByteArray(1, linkbytes::Ack));
@@ -50,7 +50,7 @@ void WriteTransaction::handleStep(LinkActions &actions) {
             ++m_step;
         }
     } else if (m_step == LastStep) {
-        if (rxContains06())
+        if (rxContainsAck())
             endWith(actions, LinkOutcome::Success);
     }
 }

@@ -21,7 +21,8 @@ public:
     PtyRadio(RadioSimulator &radio, bool pace) : m_radio(radio), m_pace(pace) {}
     ~PtyRadio();
 
-    // Prints every frame received and every reply on stderr.
+    // Prints every frame received ("<- "), every reply as it is scheduled ("-> ") and "== all sent" whenever
+    // the last scheduled byte has been written to the terminal, on stderr.
     void setLog(bool on) { m_log = on; }
 
     // Creates the terminal; returns its device path, or an empty string with `error` set.

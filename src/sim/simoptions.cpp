@@ -1,5 +1,7 @@
 #include "simoptions.h"
 
+#include <QCommandLineParser>
+
 namespace {
 bool takeNumber(const QString &text, int &value) {
     bool ok = false;
@@ -16,72 +18,79 @@ bool takeReplyBytes(const QString &text, int &reply, QByteArray &bytes) {
     bytes = QByteArray::fromHex(hex);
     return hex.size() % 2 == 0 && bytes.size() * 2 == hex.size();
 }
+
+struct OptionText {
+    const char *name;
+    const char *valueName; // empty for a switch
+    const char *description;
+};
+
+const OptionText optionTexts[] = {
+    {"link", "PATH", "Also make PATH a symbolic link to the device (removed on exit; an existing PATH is replaced only when it is a link left by a simulator)."},
+    {"image", "FILE.dat", "The radio's memory at start (default: all FF)."},
+    {"dump", "FILE.dat", "Save the radio's memory on exit and on SIGUSR1."},
+    {"band", "N", "Band code 0..15 in the identification reply (default 0)."},
+    {"model", "TEXT", "Model text in the identification reply (default LQ-H4)."},
+    {"log", "", "Print every frame received and every reply on stderr."},
+    {"pace", "", "Deliver and charge every byte at 9600 baud (1.04 ms a byte)."},
+    {"silent-from", "N", "Fault: send no reply from reply N on."},
+    {"repeat-from", "N", "Fault: send reply N again as every later reply (a device that keeps talking)."},
+    {"garbage", "N:HEX", "Fault: send the bytes HEX instead of reply N."},
+    {"stray", "N:HEX", "Fault: send the bytes HEX right after reply N."},
+    {"long-blocks", "", "Fault: answer read requests with 21-byte blocks."},
+    {"pieces", "N", "Fault: send every reply in pieces of N bytes."},
+    {"slow", "N:MS", "Fault: wait MS milliseconds before reply N (N = 0: before every reply)."},
+};
 } // namespace
 
-QString simUsage() {
+QString simDescription() {
     return QStringLiteral(
-        "Usage: orlex-k7-sim [OPTIONS]\n"
-        "Plays an ORLEX-K7 radio on a pseudo-terminal and prints the terminal's device path.\n\n"
-        "  --link PATH        also make PATH a symbolic link to the device\n"
-        "  --image FILE.dat   the radio's memory at start (default: all FF)\n"
-        "  --dump FILE.dat    save the radio's memory on exit and on SIGUSR1\n"
-        "  --band N           band code in the identification reply (default 0)\n"
-        "  --model TEXT       model text in the identification reply (default LQ-H4)\n"
-        "  --log              print every frame received and every reply on stderr\n"
-        "  --pace             deliver and charge every byte at 9600 baud (1.04 ms a byte)\n"
-        "Faults (replies are counted per session from 1, the 06 to PROGRAM):\n"
-        "  --silent-from N    send no reply from reply N on\n"
-        "  --garbage N:HEX    send HEX instead of reply N\n"
-        "  --stray N:HEX      send HEX right after reply N\n"
-        "  --long-blocks      data blocks of 21 bytes\n"
-        "  --pieces N         send replies in pieces of N bytes\n"
-        "  --slow N:MS        wait MS milliseconds before reply N (N = 0: every reply)\n");
+        "Plays an ORLEX-K7 radio on a pseudo-terminal and prints the terminal's device path.\n"
+        "Replies are counted per session from 1, the 06 to PROGRAM.");
 }
 
-QString parseSimOptions(const QStringList &args, SimOptions &options) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &a = args.at(i);
-        const bool hasValue = i + 1 < args.size();
-        const QString value = hasValue ? args.at(i + 1) : QString();
-        auto needValue = [&]() { return hasValue ? (++i, true) : false; };
-        int reply = 0;
-        QByteArray bytes;
-        if (a == QLatin1String("--pace")) {
-            options.pace = true;
-        } else if (a == QLatin1String("--log")) {
-            options.log = true;
-        } else if (a == QLatin1String("--long-blocks")) {
-            options.faults.longBlocks = true;
-        } else if (a == QLatin1String("--image") && needValue()) {
-            options.imagePath = value;
-        } else if (a == QLatin1String("--dump") && needValue()) {
-            options.dumpPath = value;
-        } else if (a == QLatin1String("--link") && needValue()) {
-            options.linkPath = value;
-        } else if (a == QLatin1String("--model") && needValue()) {
-            options.model = value.toLatin1();
-        } else if (a == QLatin1String("--band") && needValue()) {
-            if (!takeNumber(value, options.band) || options.band > 15)
-                return QStringLiteral("--band wants a number 0..15");
-        } else if (a == QLatin1String("--silent-from") && needValue()) {
-            if (!takeNumber(value, options.faults.silentFromReply))
-                return QStringLiteral("--silent-from wants a reply number");
-        } else if (a == QLatin1String("--pieces") && needValue()) {
-            if (!takeNumber(value, options.faults.pieceSize))
-                return QStringLiteral("--pieces wants a byte count");
-        } else if ((a == QLatin1String("--garbage") || a == QLatin1String("--stray")) && needValue()) {
-            if (!takeReplyBytes(value, reply, bytes))
-                return QStringLiteral("%1 wants N:HEX").arg(a);
-            (a == QLatin1String("--garbage") ? options.faults.replaceReply
-                                             : options.faults.appendToReply)[reply] = bytes;
-        } else if (a == QLatin1String("--slow") && needValue()) {
-            const QStringList parts = value.split(QLatin1Char(':'));
-            if (parts.size() != 2 || !takeNumber(parts[0], options.faults.slowReply) ||
-                !takeNumber(parts[1], options.faults.slowMs))
-                return QStringLiteral("--slow wants N:MS");
-        } else {
-            return QStringLiteral("unknown or incomplete option '%1'").arg(a);
+void addSimOptions(QCommandLineParser &parser) {
+    for (const OptionText &o : optionTexts) {
+        parser.addOption(QCommandLineOption(QString::fromLatin1(o.name), QString::fromLatin1(o.description),
+                                            QString::fromLatin1(o.valueName)));
+    }
+}
+
+QString readSimOptions(const QCommandLineParser &parser, SimOptions &options) {
+    auto value = [&](const char *name) { return parser.value(QString::fromLatin1(name)); };
+    auto isSet = [&](const char *name) { return parser.isSet(QString::fromLatin1(name)); };
+    options.pace = isSet("pace");
+    options.log = isSet("log");
+    options.faults.longBlocks = isSet("long-blocks");
+    options.imagePath = value("image");
+    options.dumpPath = value("dump");
+    options.linkPath = value("link");
+    if (isSet("model"))
+        options.model = value("model").toLatin1();
+    if (isSet("band") && (!takeNumber(value("band"), options.band) || options.band > 15))
+        return QStringLiteral("--band wants a number 0..15");
+    if (isSet("silent-from") && !takeNumber(value("silent-from"), options.faults.silentFromReply))
+        return QStringLiteral("--silent-from wants a reply number");
+    if (isSet("repeat-from") && !takeNumber(value("repeat-from"), options.faults.repeatFromReply))
+        return QStringLiteral("--repeat-from wants a reply number");
+    if (isSet("pieces") && !takeNumber(value("pieces"), options.faults.pieceSize))
+        return QStringLiteral("--pieces wants a byte count");
+    for (const char *name : {"garbage", "stray"}) {
+        auto &replies = QLatin1String(name) == QLatin1String("garbage") ? options.faults.replaceReply
+                                                                        : options.faults.appendToReply;
+        for (const QString &given : parser.values(QString::fromLatin1(name))) {
+            int reply = 0;
+            QByteArray bytes;
+            if (!takeReplyBytes(given, reply, bytes))
+                return QStringLiteral("--%1 wants N:HEX").arg(QLatin1String(name));
+            replies[reply] = bytes;
         }
+    }
+    if (isSet("slow")) {
+        const QStringList parts = value("slow").split(QLatin1Char(':'));
+        if (parts.size() != 2 || !takeNumber(parts[0], options.faults.slowReply) ||
+            !takeNumber(parts[1], options.faults.slowMs))
+            return QStringLiteral("--slow wants N:MS");
     }
     return {};
 }

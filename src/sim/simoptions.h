@@ -4,7 +4,8 @@
 #include "link/radiosimulator.h"
 
 #include <QString>
-#include <QStringList>
+
+class QCommandLineParser;
 
 struct SimOptions {
     QString imagePath; // --image FILE.dat: the radio's memory at start
@@ -17,6 +18,9 @@ struct SimOptions {
     RadioFaults faults;
 };
 
-// Fills `options` from the arguments (without the program name); returns an error text, empty when fine.
-QString parseSimOptions(const QStringList &args, SimOptions &options);
-QString simUsage();
+// What --help says above the options.
+QString simDescription();
+// Declares the simulator's options.
+void addSimOptions(QCommandLineParser &parser);
+// Fills `options` from a parser that has parsed the command line; returns an error text, empty when fine.
+QString readSimOptions(const QCommandLineParser &parser, SimOptions &options);

@@ -6,3 +6,5 @@ orlex_add_test(tst_msgbox SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_msgbox.cpp
                LIBS orlex_gui)
 orlex_add_test(tst_datafiles SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_datafiles.cpp
                LIBS orlex_app)
+orlex_add_test(tst_programstart SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_programstart.cpp
+               LIBS orlex_app)

@@ -15,8 +15,13 @@
 #include "gui/language.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 const QByteArray Header = QByteArray::fromHex("5057422D374B"
@@ -302,6 +307,59 @@ private slots:
         QCOMPARE(boxes.shown[0].title, title);
         QCOMPARE(boxes.shown[0].style, 16);
         QCOMPARE(readRaw(path), QByteArray("old contents"));
+    }
+
+    // Open of something that is not a regular file ends at once, as any failure to open does: silently, with
+    // the editors and the read image unchanged.
+    void openNotRegularFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe without writer") << "pipe";
+        QTest::newRow("/dev/zero") << "/dev/zero";
+        QTest::newRow("directory") << "directory";
+    }
+    void openNotRegularFile() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString path = kind;
+        if (kind == QLatin1String("pipe")) {
+            path = dir.filePath(QStringLiteral("pipe.dat"));
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == QLatin1String("directory")) {
+            path = dir.path();
+        }
+        const RadioConfig before = sampleConfig();
+        m_doc->setConfig(before);
+        const MemoryImage readBefore = m_doc->readImage();
+        m_chosen = path;
+        BoxRecorder boxes;
+        action("MNOpen")->trigger();
+        QCOMPARE(boxes.shown.size(), 0);
+        QVERIFY(m_doc->config() == before);
+        QVERIFY(m_doc->readImage() == readBefore);
+    }
+
+    // A full disk (here a file-size limit, which fails writes the same way): the save-failure message, and
+    // the old file stays whole.
+    void saveOnFullDiskIsReportedAndKeepsOldFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("old.dat"));
+        const QByteArray old = fileWithBand('\x02');
+        QVERIFY(writeRaw(path, old));
+        m_chosen = path;
+        BoxRecorder boxes;
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{1000, saved.rlim_max};
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        action("MNSave")->trigger();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(boxes.shown[0].text, QString::fromUtf8("保存文件失败！"));
+        QCOMPARE(readRaw(path), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("old.dat")});
     }
 
     void saveIntoMissingDirectoryIsReported() {

@@ -199,8 +199,13 @@ private slots:
         show->trigger();
         auto *frame = qobject_cast<QMdiSubWindow *>(child<QWidget>("Form3")->parentWidget());
         QVERIFY(frame && frame->isVisible());
-        QTest::qWait(50); // the frame takes its Chinese size first
+        // The frame has taken its Chinese size, and the English captions need more width than that, so that
+        // the last check can only hold if the frame grew.
+        QTRY_VERIFY(frame->width() >= frame->minimumSizeHint().width() &&
+                    frame->height() >= frame->minimumSizeHint().height());
+        const int chineseWidth = frame->width();
         Language::instance().setIndex(1);
+        QTRY_VERIFY(frame->minimumSizeHint().width() > chineseWidth);
         QTRY_VERIFY(frame->width() >= frame->minimumSizeHint().width());
         QVERIFY(frame->height() >= frame->minimumSizeHint().height());
     }

@@ -15,6 +15,15 @@ namespace applinktest {
 
 constexpr int Patience = 20000; // only a guard against hanging
 
+// The frames the simulator logged as received ("<- 50 52 ..."), one hex text each.
+inline QStringList receivedFrames(const QByteArray &log) {
+    QStringList frames;
+    for (const QByteArray &line : log.split('\n'))
+        if (line.startsWith("<- "))
+            frames.append(QString::fromLatin1(line.mid(3).trimmed()));
+    return frames;
+}
+
 inline QString binary(const char *name) {
     return qEnvironmentVariable("ORLEX_K7_BIN_DIR") + QLatin1Char('/') + QLatin1String(name);
 }
@@ -37,6 +46,26 @@ public:
         qputenv(ports::OverrideVariable,
                 (QStringList{device} + extraPorts).join(QLatin1Char(':')).toLocal8Bit());
         return true;
+    }
+    // Waits until the last frame the simulator logged (with --log) is `frame`: the program's closing 45 may
+    // still be on its way when the program has already reported the outcome.
+    bool waitForLastFrame(const QString &frame) {
+        QDeadlineTimer deadline(Patience);
+        while (!deadline.hasExpired()) {
+            m_log += m_process.readAllStandardError();
+            const QStringList frames = receivedFrames(m_log);
+            if (!frames.isEmpty() && frames.last() == frame)
+                return true;
+            if (m_process.state() != QProcess::Running)
+                return false;
+            m_process.waitForReadyRead(100);
+        }
+        return false;
+    }
+    // The radio side goes away at once, as with a pulled cable: no dump, no clean-up.
+    void kill() {
+        m_process.kill();
+        m_process.waitForFinished(Patience);
     }
     // Ends the simulator (its --dump file is written now) and returns what it printed on stderr.
     QByteArray stop() {

@@ -1,2 +1,8 @@
 orlex_add_test(tst_cli SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_cli.cpp LIBS orlex_files)
 add_dependencies(tst_cli orlex-k7-cli)
+orlex_add_test(tst_clilink SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_clilink.cpp LIBS Qt6::Core)
+add_dependencies(tst_clilink orlex-k7-cli orlex-k7-sim)
+orlex_add_test(tst_configjson SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_configjson.cpp ${PROJECT_SOURCE_DIR}/src/cli/configjson.cpp
+               LIBS orlex_files)
+orlex_include_root(tst_configjson cli)
+add_dependencies(tst_configjson orlex-k7-cli)

@@ -7,8 +7,11 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -36,6 +39,23 @@ Run runCli(const QStringList &args) {
     QProcess p;
     p.start(cliPath(), args);
     return finish(p);
+}
+
+// The CLI with standard input and output connected to files (an empty name: the test reads them), in `dir`.
+Run runCliWithFiles(const QStringList &args, const QString &stdinPath, const QString &stdoutPath,
+                    const QString &dir) {
+    QProcess p;
+    p.setWorkingDirectory(dir);
+    if (!stdinPath.isEmpty())
+        p.setStandardInputFile(stdinPath);
+    if (!stdoutPath.isEmpty())
+        p.setStandardOutputFile(stdoutPath);
+    p.start(cliPath(), args);
+    return finish(p);
+}
+
+QString sourceFile(const char *relative) {
+    return QDir(qEnvironmentVariable("ORLEX_K7_SOURCE_DIR")).filePath(QLatin1String(relative));
 }
 
 // The CLI under a file-size limit of one block (512 or 1024 bytes): writing a data file fails as on a full
@@ -238,6 +258,200 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  existing ? QStringList({QStringLiteral("c.json"), QStringLiteral("out.dat")})
                           : QStringList{QStringLiteral("c.json")});
+    }
+
+    // Inputs that are not regular files are refused at once: nothing waits for a pipe's writer or reads a
+    // device without end.
+    void notRegularInputs_data() {
+        QTest::addColumn<QStringList>("args"); // IN stands for the input
+        QTest::addColumn<QString>("input");    // "pipe", "directory" or a device
+        const QStringList decodeArgs{"decode", "IN"};
+        const QStringList encodeArgs{"encode", "IN", "-o", "out.dat"};
+        const QStringList writeArgs{"write", "--port", "/nonexistent/tty", "IN"};
+        QTest::newRow("decode pipe") << decodeArgs << "pipe";
+        QTest::newRow("decode /dev/zero") << decodeArgs << "/dev/zero";
+        QTest::newRow("decode directory") << decodeArgs << "directory";
+        QTest::newRow("encode pipe") << encodeArgs << "pipe";
+        QTest::newRow("encode /dev/zero") << encodeArgs << "/dev/zero";
+        QTest::newRow("write pipe") << writeArgs << "pipe";
+        QTest::newRow("write /dev/zero") << writeArgs << "/dev/zero";
+    }
+    void notRegularInputs() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, input);
+        QTemporaryDir dir;
+        QString path = input;
+        if (input == QLatin1String("pipe")) {
+            path = dir.filePath(QStringLiteral("pipe"));
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (input == QLatin1String("directory")) {
+            path = dir.filePath(QStringLiteral("folder"));
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+        }
+        args.replaceInStrings(QRegularExpression(QStringLiteral("^IN$")), path);
+        const Run r = runCliWithFiles(args, QString(), QString(), dir.path());
+        expectFailure(r);
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err, "orlex-k7-cli: " + path.toUtf8() + ": not a regular file\n");
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("out.dat"))));
+    }
+
+    void jsonSizeBound_data() {
+        QTest::addColumn<int>("size");
+        QTest::newRow("1 MiB") << 1048576;
+        QTest::newRow("1 MiB and one byte") << 1048577;
+    }
+    void jsonSizeBound() {
+        QFETCH(int, size);
+        QTemporaryDir dir;
+        const QString json = dir.filePath(QStringLiteral("big.json"));
+        const QString out = dir.filePath(QStringLiteral("big.dat"));
+        QVERIFY(writeRaw(json, "{}" + QByteArray(size - 2, ' ')));
+        const Run r = runCli({QStringLiteral("encode"), json, QStringLiteral("-o"), out});
+        if (size <= 1048576) {
+            QCOMPARE(r.exitCode, 0);
+            QCOMPARE(readRaw(out).size(), 3120);
+        } else {
+            expectFailure(r);
+            QCOMPARE(r.err, "orlex-k7-cli: " + json.toUtf8() +
+                                ": larger than 1048576 bytes, too large for a configuration\n");
+            QVERIFY(!QFile::exists(out));
+        }
+    }
+
+    // Standard output that cannot take the output (a full disk) is a failure with a message.
+    void standardOutputFull_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("decode") << QStringList{"decode", sourceFile("examples/sample.dat")};
+        QTest::newRow("encode -o -") << QStringList{"encode", sourceFile("examples/sample.json"), "-o", "-"};
+        QTest::newRow("--help") << QStringList{"--help"};
+    }
+    void standardOutputFull() {
+        QFETCH(QStringList, args);
+        QTemporaryDir dir;
+        const Run r = runCliWithFiles(args, QString(), QStringLiteral("/dev/full"), dir.path());
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.startsWith("orlex-k7-cli: cannot write to standard output: "), r.err);
+        QCOMPARE(r.err.count('\n'), 1);
+    }
+
+    // "-" is standard input for decode and encode, and standard output for encode's -o; read refuses -o -.
+    void standardStreams() {
+        QTemporaryDir dir;
+        const QByteArray sampleDat = readRaw(sourceFile("examples/sample.dat"));
+        const Run byName = runCli({QStringLiteral("decode"), sourceFile("examples/sample.dat")});
+        QCOMPARE(byName.exitCode, 0);
+        const Run fromStdin = runCliWithFiles({QStringLiteral("decode"), QStringLiteral("-")},
+                                              sourceFile("examples/sample.dat"), QString(), dir.path());
+        QCOMPARE(fromStdin.exitCode, 0);
+        QCOMPARE(fromStdin.out, byName.out);
+
+        const Run toStdout = runCliWithFiles({"encode", sourceFile("examples/sample.json"), "-o", "-"},
+                                             QString(), QString(), dir.path());
+        QCOMPARE(toStdout.exitCode, 0);
+        QVERIFY(toStdout.err.isEmpty());
+        QCOMPARE(toStdout.out, sampleDat);
+        const Run bothStreams = runCliWithFiles({"encode", "-", "--output=-"},
+                                                sourceFile("examples/sample.json"), QString(), dir.path());
+        QCOMPARE(bothStreams.exitCode, 0);
+        QCOMPARE(bothStreams.out, sampleDat);
+
+        const Run read = runCliWithFiles({"read", "--port", "/nonexistent/tty", "-o", "-"}, QString(),
+                                         QString(), dir.path());
+        expectFailure(read);
+        QCOMPARE(read.exitCode, 2);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    // Qt's parser would silently keep one of two members with the same name: they are refused by name.
+    void duplicateMembers_data() {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("member"); // empty: accepted
+        QTest::newRow("band twice") << QByteArray(R"({"band": 1, "band": 2})") << "band";
+        QTest::newRow("same value twice") << QByteArray(R"({"band": 1, "band": 1})") << "band";
+        QTest::newRow("written with an escape")
+            << QByteArray("{\"general\": {\"beep\": 1, \"be\\u0065p\": 0}}") << "general.beep";
+        QTest::newRow("in a channel")
+            << QByteArray(R"({"channels": [null, {"rx": "146.52500", "name": "A", "name": "B"}]})")
+            << "channels[1].name";
+        QTest::newRow("in fm") << QByteArray(R"({"fm": {"step": 1, "channels": ["88.00"], "step": 2}})")
+                               << "fm.step";
+        QTest::newRow("an object twice")
+            << QByteArray(R"({"general": {"beep": 1}, "general": {"keyLock": 0}})") << "general";
+        QTest::newRow("one name in two objects")
+            << QByteArray(R"({"vfoA": {"step": 1}, "vfoB": {"step": 2}})") << QString();
+        QTest::newRow("a name as a value")
+            << QByteArray(R"({"channels": [{"name": "name", "rx": "146.52500"}, {"name": "rx"}]})")
+            << QString();
+        QTest::newRow("escaped quote in a name")
+            << QByteArray("{\"general\": {\"a\\\"b\": 1, \"a\\\"b\": 2}}") << "general.a\"b";
+    }
+    void duplicateMembers() {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, member);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("dup.json"));
+        const QString out = dir.filePath(QStringLiteral("out.dat"));
+        QVERIFY(writeRaw(path, json));
+        const Run r = runCli({QStringLiteral("encode"), path, QStringLiteral("-o"), out});
+        if (member.isEmpty()) {
+            QCOMPARE(r.exitCode, 0);
+            return;
+        }
+        expectFailure(r);
+        QCOMPARE(
+            QString::fromUtf8(r.err),
+            QStringLiteral("orlex-k7-cli: %1: %2: the member is given more than once\n").arg(path, member));
+        QVERIFY(!QFile::exists(out));
+    }
+
+    // Text from the input reaches the terminal with its control characters escaped, and cut.
+    void inputTextInMessages_data() {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("message"); // after "orlex-k7-cli: <json file>: "
+        QTest::newRow("escape sequence in a value")
+            << QByteArray("{\"channels\": [{\"rx\": \"\\u001b[2J\"}]}")
+            << QStringLiteral("channels[0].rx: \"\\x1b[2J\" is not a frequency in MHz such as \"146.52500\"");
+        QTest::newRow("title sequence in a member name")
+            << QByteArray("{\"general\": {\"\\u001b]0;x\\u0007\": 1}}")
+            << QStringLiteral("general.\\x1b]0;x\\x07: unknown field");
+        QTest::newRow("new line in a name") << QByteArray("{\"vfoA\": {\"shift\\nstep\": 1}}")
+                                            << QStringLiteral("vfoA.shift\\x0astep: unknown field");
+        QTest::newRow("long value") << QByteArray("{\"channels\": [{\"rx\": \"") + QByteArray(1000000, 'A') +
+                                           QByteArray("\"}]}")
+                                    << QStringLiteral(
+                                           "channels[0].rx: \"%1…\" is not a frequency in MHz such as "
+                                           "\"146.52500\"")
+                                           .arg(QString(200, QLatin1Char('A')));
+        QTest::newRow("long member name")
+            << QByteArray("{\"") + QByteArray(1000000, 'b') + "\": 1}"
+            << QStringLiteral("%1…: unknown field").arg(QString(200, QLatin1Char('b')));
+    }
+    void inputTextInMessages() {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("in.json"));
+        QVERIFY(writeRaw(path, json));
+        const Run r = runCli({QStringLiteral("encode"), path, QStringLiteral("-o"), dir.filePath("out.dat")});
+        expectFailure(r);
+        QCOMPARE(QString::fromUtf8(r.err), QStringLiteral("orlex-k7-cli: %1: %2\n").arg(path, message));
+    }
+
+    void fileNameInMessages() {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("a\x1b[31m\nb"));
+        const Run r = runCli({QStringLiteral("decode"), name});
+        expectFailure(r);
+        QCOMPARE(
+            QString::fromUtf8(r.err),
+            QStringLiteral("orlex-k7-cli: %1/a\\x1b[31m\\x0ab: the file does not exist\n").arg(dir.path()));
+        const QString longName = QString(3000, QLatin1Char('n'));
+        const Run cut =
+            runCliWithFiles({QStringLiteral("decode"), longName}, QString(), QString(), dir.path());
+        expectFailure(cut);
+        QVERIFY2(cut.err.startsWith("orlex-k7-cli: " + QByteArray(200, 'n') + "…: "), cut.err);
+        QVERIFY(cut.err.size() < 300);
     }
 
     void usage() {

@@ -1,9 +1,25 @@
 #include "files/settingsstore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+
+namespace {
+// Makes `path` a pipe (with no writer), a directory, or a regular file with `contents`.
+bool make(const QString &path, const QString &kind, const QByteArray &contents = QByteArray()) {
+    if (kind == QLatin1String("pipe"))
+        return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    if (kind == QLatin1String("directory"))
+        return QDir().mkdir(path);
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(contents) == contents.size();
+}
+} // namespace
 
 class TstSettingsStore : public QObject {
     Q_OBJECT
@@ -51,6 +67,61 @@ private slots:
         QCOMPARE(settings::readLanguage(), 1);
         settings::writeLanguage(0);
         QCOMPARE(settings::readLanguage(), 0);
+    }
+
+    void storeFilePath() {
+        QTemporaryDir dir;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        const QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("K-204"));
+        QCOMPARE(settings::languageStoreFilePath(), dir.filePath(QStringLiteral("K-204.conf")));
+        QCOMPARE(settings::languageStoreFilePath(), store.fileName());
+    }
+
+    // A store file that is not a regular file of sensible size gives the start value and is left alone; a
+    // pipe without a writer must not block the start.
+    void storeNotRegular_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<int>("language");
+        const QByteArray english("[General]\nBinaryValue=1\n");
+        QTest::newRow("pipe") << "pipe" << QByteArray() << 0;
+        QTest::newRow("directory") << "directory" << QByteArray() << 0;
+        QTest::newRow("over 1 MiB") << "file" << english + QByteArray("; padding\n").repeated(110000) << 0;
+        QTest::newRow("just under 1 MiB is read")
+            << "file" << english + QByteArray("; padding\n").repeated(100000) << 1;
+    }
+    void storeNotRegular() {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, contents);
+        QFETCH(int, language);
+        QTemporaryDir dir;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        const QString path = dir.filePath(QStringLiteral("K-204.conf"));
+        QVERIFY(make(path, kind, contents));
+        QCOMPARE(settings::readLanguage(), language);
+        if (language == 0) {
+            settings::writeLanguage(1);
+            const QFileInfo after(path);
+            QCOMPARE(after.isDir(), kind == QLatin1String("directory"));
+            QCOMPARE(after.isFile(), kind == QLatin1String("file"));
+            QCOMPARE(after.size(), kind == QLatin1String("file") ? contents.size() : after.size());
+        }
+    }
+
+    void portFileNotRegular_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << "pipe";
+        QTest::newRow("directory") << "directory";
+    }
+    void portFileNotRegular() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("parameter"));
+        QVERIFY(make(path, kind));
+        QCOMPARE(settings::readPortNumber(path), 0);
+        QVERIFY(!settings::writePortNumber(path, 3));
+        QCOMPARE(QFileInfo(path).isFile(), false);
+        QCOMPARE(QFileInfo(path).exists(), true);
     }
 
     void portFile() {

@@ -13,9 +13,15 @@
 #include <QtTest>
 
 #include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 constexpr int Patience = 15000; // only a guard against hanging; no timing is asserted
+// Tests of transfers that must succeed give the in-process watchdog more time, so that a loaded machine
+// cannot fail them; 12 ticks of this are 3 s.
+constexpr int PatientTickMs = 250;
 
 QString binary(const char *name) {
     return qEnvironmentVariable("ORLEX_K7_BIN_DIR") + QLatin1Char('/') + name;
@@ -26,6 +32,33 @@ MemoryImage patternImage() {
     for (std::size_t i = 0; i < image.size(); ++i)
         image[i] = std::uint8_t((i * 13 + 5) & 0xFF);
     return image;
+}
+
+// The simulator has answered the last 45 it received, and everything it had to send is on the line.
+bool answeredLastEnd(const QByteArray &log) {
+    const qsizetype at = log.lastIndexOf("<- 45\n");
+    return at >= 0 && log.indexOf("== all sent\n", at) >= 0;
+}
+
+// Makes this process's open descriptor of `device` fail as an unplugged USB adapter does: from now on it
+// reads EIO (what the serial port reports as a resource error). It becomes a pseudo-terminal master whose
+// other side is closed.
+bool failLikeUnpluggedAdapter(const QString &device) {
+    const QString target = QFileInfo(device).canonicalFilePath();
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
+        return false;
+    const int slave = ::open(ptsname(master), O_RDWR | O_NOCTTY);
+    if (slave >= 0)
+        ::close(slave);
+    bool replaced = false;
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString &entry : fds.entryList(QDir::System | QDir::NoDotAndDotDot)) {
+        if (QFileInfo(fds.filePath(entry)).symLinkTarget() == target && entry.toInt() != master)
+            replaced = ::dup2(master, entry.toInt()) >= 0 || replaced;
+    }
+    ::close(master);
+    return replaced;
 }
 
 struct CliResult {
@@ -46,7 +79,11 @@ private slots:
     void writeSendsTheFile();
     void bandMismatch();
     void silentRadio();
+    void babblingRadio_data();
+    void babblingRadio();
     void pulledCable();
+    void linkPulledCable_data();
+    void linkPulledCable();
     void invalidPort_data();
     void invalidPort();
     void linkCancelAndRepeat();
@@ -55,6 +92,8 @@ private slots:
 
 private:
     QString startSim(const QStringList &options);
+    // What simulator n (from 1) printed on stderr so far.
+    QByteArray simLog(int n) const;
     CliResult runCli(const QStringList &args,
                      const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment());
     QString writeDat(const QString &name, const MemoryImage &image);
@@ -80,14 +119,20 @@ void TestEndToEnd::cleanup() {
 
 QString TestEndToEnd::startSim(const QStringList &options) {
     auto *sim = new QProcess;
-    sim->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_sims.append(sim);
+    // To a file, not a pipe: nobody has to read it while the test waits for the command line tool.
+    sim->setStandardErrorFile(m_dir->filePath(QStringLiteral("sim%1.log").arg(m_sims.size())));
     const QString link = m_dir->filePath(QStringLiteral("radio%1").arg(m_sims.size()));
     sim->start(binary("orlex-k7-sim"), options + QStringList{"--link", link});
     if (!sim->waitForReadyRead(Patience))
         return {};
     const QString device = QString::fromLocal8Bit(sim->readLine()).trimmed();
     return device.startsWith(QLatin1String("/dev/")) ? link : QString();
+}
+
+QByteArray TestEndToEnd::simLog(int n) const {
+    QFile file(m_dir->filePath(QStringLiteral("sim%1.log").arg(n)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 CliResult TestEndToEnd::runCli(const QStringList &args, const QProcessEnvironment &env) {
@@ -195,17 +240,69 @@ void TestEndToEnd::silentRadio() {
     QVERIFY(ports::canOpen(radio)); // released
 }
 
+void TestEndToEnd::babblingRadio_data() {
+    QTest::addColumn<QString>("repeatFrom");
+    QTest::newRow("identification over and over") << QStringLiteral("2");
+    QTest::newRow("first block over and over") << QStringLiteral("4");
+}
+
+void TestEndToEnd::babblingRadio() {
+    // Each repeated answer is acknowledged, and the radio answers that with the same bytes again.
+    QFETCH(QString, repeatFrom);
+    const QString radio =
+        startSim({"--image", writeDat("radio.dat", patternImage()), "--repeat-from", repeatFrom});
+    const QString out = m_dir->filePath("out.dat");
+    const CliResult result = runCli({"read", "--port", radio, "-o", out});
+    QCOMPARE(result.exitCode, 4);
+    QVERIFY2(result.err.contains("Communication error, check the line and the serial connection selection!"),
+             result.err);
+    QVERIFY(!QFile::exists(out));
+    QVERIFY(ports::canOpen(radio)); // released
+}
+
 void TestEndToEnd::pulledCable() {
-    const QString radio = startSim({"--pace"});
+    const QString radio = startSim({"--pace", "--log"});
     QProcess cli;
     cli.start(binary("orlex-k7-cli"), {"read", "--port", radio, "-o", m_dir->filePath("out.dat")});
     QVERIFY(cli.waitForStarted(Patience));
-    QTest::qWait(800); // well into the block sequence
+    // Well into the block sequence.
+    QTRY_VERIFY_WITH_TIMEOUT(simLog(1).contains("<- 52 00 50 10"), Patience);
     QCOMPARE(cli.state(), QProcess::Running);
     m_sims.first()->kill();
     QVERIFY(cli.waitForFinished(Patience));
     QCOMPARE(cli.exitCode(), 4);
     QVERIFY(cli.readAllStandardError().contains("Communication error"));
+    QVERIFY(!QFile::exists(m_dir->filePath("out.dat")));
+}
+
+void TestEndToEnd::linkPulledCable_data() {
+    QTest::addColumn<bool>("eio");
+    QTest::newRow("radio side gone (read error)") << false;
+    QTest::newRow("device reads EIO (resource error)") << true;
+}
+
+void TestEndToEnd::linkPulledCable() {
+    // With a watchdog of 12 x 10 s, only the port's error can end the transfer within the patience: the
+    // port is closed at once and the failure reported.
+    QFETCH(bool, eio);
+    const QString radio = startSim({"--pace"});
+    MemoryImage image = filledImage(0x00);
+    SerialLink link;
+    link.setTickInterval(10000);
+    QSignalSpy finished(&link, &SerialLink::finished);
+    QSignalSpy progress(&link, &SerialLink::progress);
+    QVERIFY(link.start(radio, std::make_unique<ReadTransaction>(image)));
+    QTRY_VERIFY_WITH_TIMEOUT(progress.size() > 0 && progress.last().at(0).toInt() > 5, Patience);
+    QVERIFY(link.isPortOpen());
+    if (eio)
+        QVERIFY(failLikeUnpluggedAdapter(radio));
+    else
+        m_sims.first()->kill();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, Patience);
+    QCOMPARE(finished.first().at(0).value<LinkOutcome>(), LinkOutcome::CommunicationError);
+    QVERIFY(!link.isPortOpen());
+    QVERIFY(!link.isRunning());
+    QVERIFY(!link.isWatchdogActive());
 }
 
 void TestEndToEnd::invalidPort_data() {
@@ -225,9 +322,10 @@ void TestEndToEnd::invalidPort() {
 }
 
 void TestEndToEnd::linkCancelAndRepeat() {
-    const QString radio = startSim({"--pace", "--image", writeDat("radio.dat", patternImage())});
+    const QString radio = startSim({"--pace", "--log", "--image", writeDat("radio.dat", patternImage())});
     MemoryImage image = filledImage(0x00);
     SerialLink link;
+    link.setTickInterval(PatientTickMs);
     QSignalSpy finished(&link, &SerialLink::finished);
     QSignalSpy progress(&link, &SerialLink::progress);
     QVERIFY(link.start(radio, std::make_unique<ReadTransaction>(image)));
@@ -236,7 +334,9 @@ void TestEndToEnd::linkCancelAndRepeat() {
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.first().at(0).value<LinkOutcome>(), LinkOutcome::Cancelled);
     QVERIFY(!link.isPortOpen());
-    QTest::qWait(300); // the radio finishes the block it was sending and answers the 45
+    // The radio finishes the block it was sending and answers the 45; a byte of that arriving after the next
+    // start would be taken for an answer.
+    QTRY_VERIFY_WITH_TIMEOUT(answeredLastEnd(simLog(1)), Patience);
 
     QVERIFY(link.start(radio, std::make_unique<ReadTransaction>(image)));
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 2, Patience);
@@ -253,15 +353,21 @@ void TestEndToEnd::linkCancelAndRepeat() {
 void TestEndToEnd::linkBandQuestion() {
     const QString radio = startSim({"--band", "1"});
     SerialLink link;
+    link.setTickInterval(PatientTickMs);
     QSignalSpy finished(&link, &SerialLink::finished);
     QSignalSpy question(&link, &SerialLink::bandQuestion);
     QVERIFY(
         link.start(radio, std::make_unique<WriteTransaction>(patternImage(), WriteOptions{0, true, false})));
+    QVERIFY(link.isWatchdogActive());
     QTRY_COMPARE_WITH_TIMEOUT(question.size(), 1, Patience);
     QCOMPARE(question.first().at(0).toInt(), 1);
-    QTest::qWait(800); // longer than the watchdog: it is stopped while the question is open
+    // The watchdog is stopped while the question is open, in the link and in the transaction, however long
+    // the user takes.
+    QVERIFY(!link.isWatchdogActive());
+    QVERIFY(!link.transaction()->watchdogRunning());
     QCOMPARE(finished.size(), 0);
     link.answerBandQuestion(true);
+    QVERIFY(link.isWatchdogActive());
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, Patience);
     QCOMPARE(finished.first().at(0).value<LinkOutcome>(), LinkOutcome::Success);
 }

@@ -32,14 +32,21 @@ class TestTransactions : public QObject {
 private slots:
     void readExchangesEveryFrame();
     void readPlacesBlocksByStep();
+    void readRefusesBlockOfOtherAddress_data();
+    void readRefusesBlockOfOtherAddress();
     void readFaults_data();
     void readFaults();
     void failedReadKeepsReceivedBlocks();
     void secondReadOverwritesWholeImage();
     void identificationOneByteAtATime();
-    void containsAcrossByteBoundary();
+    void ackIsAWholeByte_data();
+    void ackIsAWholeByte();
     void watchdogEndsOnTwelfthTick();
     void radioBytesDoNotResetWatchdog();
+    void babblingRadio_data();
+    void babblingRadio();
+    void stepBoundSparesASlowRadio();
+    void overlongAnswerEndsAtOnce();
     void writeBlockMap_data();
     void writeBlockMap();
     void writeAcceptsAckInsideLongerText();
@@ -86,19 +93,54 @@ void TestTransactions::readExchangesEveryFrame() {
 }
 
 void TestTransactions::readPlacesBlocksByStep() {
-    // The radio answers the first request with a block that names address 0x0A00: it still goes to 0..15.
+    // The block for step 10 goes to 112..127 of the read image, whatever the image held there.
     MemoryImage readImage = filledImage(0x00);
     RadioSimulator radio;
     radio.loadImage(patternImage(1));
     RadioFaults faults;
-    faults.replaceReply[4] = hex("570A0010ABABABABABABABABABABABABABABABAB");
+    faults.replaceReply[4 + 2 * 7] = hex("57007010ABABABABABABABABABABABABABABABAB");
     radio.setFaults(faults);
     ReadTransaction read(readImage);
     LinkHarness harness(read, radio);
     QCOMPARE(harness.run(), LinkOutcome::Success);
-    for (int i = 0; i < 16; ++i)
-        QCOMPARE(readImage[std::size_t(i)], std::uint8_t(0xAB));
-    QCOMPARE(readImage[0x0A00], patternImage(1)[0x0A00]);
+    for (std::size_t i = 0x70; i < 0x80; ++i)
+        QCOMPARE(readImage[i], std::uint8_t(0xAB));
+    QCOMPARE(readImage[0x6F], patternImage(1)[0x6F]);
+    QCOMPARE(readImage[0x80], patternImage(1)[0x80]);
+}
+
+void TestTransactions::readRefusesBlockOfOtherAddress_data() {
+    QTest::addColumn<int>("reply");
+    QTest::addColumn<QByteArray>("block");
+    // Reply 4 answers the request for 0x0000, reply 6 the one for 0x0010.
+    QTest::newRow("0x0A00 for 0x0000") << 4 << hex("570A0010ABABABABABABABABABABABABABABABAB");
+    QTest::newRow("0x0001 for 0x0000") << 4 << hex("57000110ABABABABABABABABABABABABABABABAB");
+    QTest::newRow("0x1000 for 0x0010") << 6 << hex("57100010ABABABABABABABABABABABABABABABAB");
+    QTest::newRow("0x0000 again for 0x0010") << 6 << hex("57000010ABABABABABABABABABABABABABABABAB");
+}
+
+void TestTransactions::readRefusesBlockOfOtherAddress() {
+    QFETCH(int, reply);
+    QFETCH(QByteArray, block);
+    MemoryImage readImage = filledImage(0x00);
+    RadioSimulator radio;
+    radio.loadImage(filledImage(0x11));
+    RadioFaults faults;
+    faults.replaceReply[reply] = block;
+    radio.setFaults(faults);
+    ReadTransaction read(readImage);
+    LinkHarness harness(read, radio);
+    QCOMPARE(harness.run(), LinkOutcome::CommunicationError);
+    // Not acknowledged: the request is the last frame before the 45.
+    const QStringList frames = harness.sentHex();
+    QCOMPARE(frames.at(frames.size() - 2).left(2), QStringLiteral("52"));
+    QCOMPARE(frames.last(), QStringLiteral("45"));
+    // Nothing of it was stored; the block before it was.
+    const std::size_t at = reply == 4 ? 0 : 16;
+    for (std::size_t i = 0; i < at; ++i)
+        QCOMPARE(readImage[i], std::uint8_t(0x11));
+    for (std::size_t i = at; i < readImage.size(); ++i)
+        QCOMPARE(readImage[i], std::uint8_t(0x00));
 }
 
 void TestTransactions::readFaults_data() {
@@ -142,6 +184,9 @@ void TestTransactions::readFaults_data() {
     QTest::newRow("block 400 ms late") << f << QByteArray("LQ-H4") << ok << -1;
     f.slowMs = 700;
     QTest::newRow("block 700 ms late") << f << QByteArray("LQ-H4") << err << 5;
+    f = {};
+    f.replaceReply[4] = hex("57000010") + QByteArray(60, '\x11');
+    QTest::newRow("block of 64 bytes") << f << QByteArray("LQ-H4") << err << 5;
 }
 
 void TestTransactions::readFaults() {
@@ -214,13 +259,51 @@ void TestTransactions::identificationOneByteAtATime() {
     QVERIFY(read.rxHex().isEmpty());
 }
 
-void TestTransactions::containsAcrossByteBoundary() {
+void TestTransactions::ackIsAWholeByte_data() {
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<int>("step"); // 1: the answer to PROGRAM; 3: the answer to the first block (write)
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("read, 06") << false << 1 << hex("06") << true;
+    QTest::newRow("read, 06 FF") << false << 1 << hex("06FF") << true;
+    QTest::newRow("read, 30 6A") << false << 1 << hex("306A") << false;
+    QTest::newRow("read, F0 6F") << false << 1 << hex("F06F") << false;
+    QTest::newRow("write, 06") << true << 1 << hex("06") << true;
+    QTest::newRow("write, F0 6F") << true << 1 << hex("F06F") << false;
+    QTest::newRow("write block, 06") << true << 3 << hex("06") << true;
+    QTest::newRow("write block, 00 06") << true << 3 << hex("0006") << true;
+    QTest::newRow("write block, F0 6F") << true << 3 << hex("F06F") << false;
+    QTest::newRow("write block, 30 6A") << true << 3 << hex("306A") << false;
+    QTest::newRow("write block, 60") << true << 3 << hex("60") << false;
+    QTest::newRow("write block, 00 60 6E") << true << 3 << hex("00606E") << false;
+}
+
+void TestTransactions::ackIsAWholeByte() {
+    QFETCH(bool, write);
+    QFETCH(int, step);
+    QFETCH(QByteArray, answer);
+    QFETCH(bool, accepted);
     MemoryImage readImage{};
-    ReadTransaction read(readImage);
-    read.start();
-    const LinkActions actions = read.onBytes(hex("306A"));
-    QCOMPARE(actions.frames.size(), 1);
-    QCOMPARE(read.readStep(), 2);
+    std::unique_ptr<Transaction> tx;
+    if (write)
+        tx = std::make_unique<WriteTransaction>(patternImage(0), WriteOptions{});
+    else
+        tx = std::make_unique<ReadTransaction>(readImage);
+    tx->start();
+    if (step == 3) {
+        QCOMPARE(tx->onBytes(hex("06")).frames.size(), 1);
+        QCOMPARE(tx->onBytes(hex("4C512D4834323000")).frames.size(), 1);
+        QCOMPARE(tx->step(), 3);
+    }
+    const LinkActions actions = tx->onBytes(answer);
+    QCOMPARE(actions.frames.size(), accepted ? 1 : 0);
+    QCOMPARE(tx->step(), accepted ? step + 1 : step);
+    if (!accepted) {
+        // Nothing else moves it on: the watchdog ends it.
+        for (int tick = 1; tick <= 11; ++tick)
+            QCOMPARE(tx->onTick().outcome, LinkOutcome::Running);
+        QCOMPARE(tx->onTick().outcome, LinkOutcome::CommunicationError);
+    }
 }
 
 void TestTransactions::watchdogEndsOnTwelfthTick() {
@@ -252,6 +335,74 @@ void TestTransactions::radioBytesDoNotResetWatchdog() {
     for (int tick = 7; tick <= 11; ++tick)
         QCOMPARE(read.onTick().outcome, LinkOutcome::Running);
     QCOMPARE(read.onTick().outcome, LinkOutcome::CommunicationError);
+}
+
+void TestTransactions::babblingRadio_data() {
+    QTest::addColumn<int>("repeatFrom");
+    QTest::addColumn<int>("stuckStep");
+    // A read's replies: 2 the identification, 4 the first block, 6 the second.
+    QTest::newRow("identification over and over") << 2 << 2;
+    QTest::newRow("first block over and over") << 4 << 3;
+    QTest::newRow("second block over and over") << 6 << 4;
+}
+
+void TestTransactions::babblingRadio() {
+    // Every repeated answer passes its test and is acknowledged, which keeps IdleTicks at 0; the step never
+    // moves on, and that ends it.
+    QFETCH(int, repeatFrom);
+    QFETCH(int, stuckStep);
+    MemoryImage readImage = filledImage(0x00);
+    RadioSimulator radio;
+    radio.loadImage(patternImage(7));
+    RadioFaults faults;
+    faults.repeatFromReply = repeatFrom;
+    faults.slowReply = 0; // 10 ms per answer: the harness has no wire time of its own
+    faults.slowMs = 10;
+    radio.setFaults(faults);
+    ReadTransaction read(readImage);
+    LinkHarness harness(read, radio);
+    QCOMPARE(harness.run(), LinkOutcome::CommunicationError);
+    QCOMPARE(read.readStep(), stuckStep);
+    QVERIFY(harness.sent.size() > 20); // it did talk on for a while
+    QCOMPARE(hexOf(harness.sent.last().bytes), QStringLiteral("45"));
+    // On the 24th tick of the stuck step: 1.2 s after it began.
+    QVERIFY2(harness.nowMs >= 1200 && harness.nowMs <= 1400, qPrintable(QString::number(harness.nowMs)));
+}
+
+void TestTransactions::stepBoundSparesASlowRadio() {
+    // Every answer 550 ms late, just inside the watchdog: a read step of two exchanges takes 1.1 s.
+    MemoryImage readImage = filledImage(0x00);
+    RadioSimulator radio;
+    radio.loadImage(patternImage(8));
+    RadioFaults faults;
+    faults.slowReply = 0;
+    faults.slowMs = 550;
+    radio.setFaults(faults);
+    ReadTransaction read(readImage);
+    LinkHarness harness(read, radio);
+    QCOMPARE(harness.run(400000), LinkOutcome::Success);
+    QVERIFY(readImage == patternImage(8));
+}
+
+void TestTransactions::overlongAnswerEndsAtOnce() {
+    // A device that floods the line (a modem, a GPS) is not left to fill memory until the watchdog fires.
+    MemoryImage readImage = filledImage(0x00);
+    ReadTransaction read(readImage);
+    read.start();
+    read.onBytes(hex("06"));
+    QVERIFY(read.onBytes(QByteArray(64, 'G')).frames.isEmpty());
+    QCOMPARE(read.step(), 2);
+    QVERIFY(read.isActive());
+    const LinkActions actions = read.onBytes(QByteArray(1, 'G'));
+    QCOMPARE(actions.outcome, LinkOutcome::CommunicationError);
+    QCOMPARE(actions.frames.size(), 1);
+    QCOMPARE(hexOf(actions.frames.first().bytes), QStringLiteral("45"));
+
+    // In a write, an ack byte inside such a flood does not count.
+    WriteTransaction write(patternImage(0), WriteOptions{});
+    write.start();
+    QCOMPARE(write.onBytes(QByteArray(80, '\x06')).outcome, LinkOutcome::CommunicationError);
+    QCOMPARE(write.writeStep(), 1);
 }
 
 void TestTransactions::writeBlockMap_data() {
