@@ -86,6 +86,13 @@ int ChannelTableModel::columnWidthTwips(int column) {
     return column >= 0 && column < ColumnCount ? columns[column].widthTwips : 0;
 }
 
+ChangeText ChannelTableModel::changeText(int row, int column) {
+    if (column <= NumberColumn || column >= ColumnCount)
+        return Document::channelText(row);
+    return {QStringLiteral("频道%1 %2").arg(row + 1).arg(QString::fromUtf8(columns[column].chinese)),
+            QStringLiteral("Channel %1 %2").arg(row + 1).arg(QLatin1String(columns[column].english))};
+}
+
 QStringList ChannelTableModel::listEntries(int column) {
     switch (column) {
     case RxToneColumn:
@@ -192,7 +199,8 @@ ChannelTableModel::FreqResult ChannelTableModel::commitFrequency(int row, int co
     if (text.isEmpty()) {
         // An RX frequency cannot be absent from a used channel; a TX frequency cannot be erased.
         if (column == RxColumn) {
-            clearChannel(row);
+            if (!(m_document.config().channels[std::size_t(row)] == Channel{}))
+                m_document.setChannel(row, Channel{}, changeText(row, column));
             return FreqResult::Cleared;
         }
         return FreqResult::Unchanged;
@@ -217,7 +225,7 @@ ChannelTableModel::FreqResult ChannelTableModel::commitFrequency(int row, int co
         c = newChannel(freq, c.name);
         m_createdBandText[std::size_t(row)] = true;
     }
-    m_document.setChannel(row, c);
+    m_document.setChannel(row, c, changeText(row, column));
     return FreqResult::Stored;
 }
 
@@ -233,7 +241,7 @@ void ChannelTableModel::setChoice(int row, int column, int position) {
     if (field(c, column) == position)
         return;
     field(c, column) = position;
-    m_document.setChannel(row, c);
+    m_document.setChannel(row, c, changeText(row, column));
 }
 
 void ChannelTableModel::setName(int row, const QString &name) {
@@ -243,7 +251,8 @@ void ChannelTableModel::setName(int row, const QString &name) {
     if (c.name == name)
         return;
     c.name = name;
-    m_document.setChannel(row, c);
+    m_document.setChannel(row, c, changeText(row, NameColumn),
+                          Document::mergeKey(Document::ChannelNameGroup, row));
 }
 
 void ChannelTableModel::clearChannel(int row) {
@@ -252,6 +261,10 @@ void ChannelTableModel::clearChannel(int row) {
     if (m_document.config().channels[std::size_t(row)] == Channel{})
         return;
     m_document.setChannel(row, Channel{});
+}
+
+void ChannelTableModel::endEdit() {
+    m_document.sealChange();
 }
 
 void ChannelTableModel::channelChanged(int row) {

@@ -87,12 +87,6 @@ int channelOf(const QComboBox *list) {
     const int channel = list->currentText().trimmed().toInt(&ok, 10);
     return ok && channel >= 1 && channel <= FmChannelModel::ChannelCount ? channel : 0;
 }
-
-void refuse(QComboBox *list) {
-    list->setFocus();
-    if (list->lineEdit())
-        list->lineEdit()->selectAll();
-}
 } // namespace
 
 FmRadioWindow::FmRadioWindow(Document &document, QWidget *parent)
@@ -109,7 +103,7 @@ FmRadioWindow::FmRadioWindow(Document &document, QWidget *parent)
                 if (current.isValid())
                     placeMessageAtRow(current.row());
             });
-    connect(m_ok, &QPushButton::clicked, this, &FmRadioWindow::accept);
+    connect(m_ok, &QPushButton::clicked, this, [this] { accept(); });
     connect(m_cancel, &QPushButton::clicked, this, &FmRadioWindow::hideWindow);
 
     // Loading fills the lists first; the display-mode entry 1 carries the unit until a language switch.
@@ -296,19 +290,61 @@ void FmRadioWindow::placeMessageAtVfo() {
                            twipsToPixels(FieldsWidth), twipsToPixels(MessageHeight));
 }
 
-void FmRadioWindow::accept() {
+void FmRadioWindow::refuse(QComboBox *list) {
+    m_refused = list;
+    focusRefusedField();
+}
+
+void FmRadioWindow::focusRefusedField() {
+    if (!m_refused)
+        return;
+    m_refused->setFocus();
+    if (m_refused->lineEdit())
+        m_refused->lineEdit()->selectAll();
+}
+
+bool FmRadioWindow::hasPendingEdits() const {
+    const FmSettings &fm = m_document.config().fm;
+    if (const QLineEdit *editor = m_delegate->openEditor()) {
+        const int row = m_grid->currentIndex().row();
+        if (row >= 0 && row < FmChannelModel::ChannelCount && editor->text() != m_model->frequencies()[std::size_t(row)])
+            return true;
+    }
+    if (!std::equal(fm.channels.begin(), fm.channels.end(), m_model->frequencies().begin()))
+        return true;
+    return m_vfo->text() != fm.vfo || m_channel->currentText() != QString::number(fm.channel) ||
+           positionToStore(m_displayMode, fm.displayMode) != fm.displayMode ||
+           positionToStore(m_step, fm.step) != fm.step;
+}
+
+bool FmRadioWindow::applyPendingEdits() {
+    return accept();
+}
+
+void FmRadioWindow::discardPendingEdits() {
+    loadFromDocument();
+}
+
+bool FmRadioWindow::accept() {
+    m_refused = nullptr;
     m_delegate->finishOpenEdit();
     leaveVfoBox();
     const int channel = channelOf(m_channel);
-    if (channel == 0)
-        return refuse(m_channel);
+    if (channel == 0) {
+        refuse(m_channel);
+        return false;
+    }
     FmSettings fm = m_document.config().fm;
     const int displayMode = positionToStore(m_displayMode, fm.displayMode);
-    if (displayMode < 0)
-        return refuse(m_displayMode);
+    if (displayMode < 0) {
+        refuse(m_displayMode);
+        return false;
+    }
     const int step = positionToStore(m_step, fm.step);
-    if (step < 0)
-        return refuse(m_step);
+    if (step < 0) {
+        refuse(m_step);
+        return false;
+    }
     const FmChannelModel::Frequencies &frequencies = m_model->frequencies();
     std::copy(frequencies.begin(), frequencies.end(), fm.channels.begin());
     fm.vfo = m_vfo->text();
@@ -316,7 +352,9 @@ void FmRadioWindow::accept() {
     fm.displayMode = displayMode;
     fm.step = step;
     m_document.setFm(fm);
+    loadFromDocument(); // the window shows what is stored, also when nothing changed (" 3" is 3)
     hideWindow();
+    return true;
 }
 
 void FmRadioWindow::hideWindow() {

@@ -47,6 +47,7 @@ private:
     void onLabelClicked(QLabel *label);
     void onModesChanged();
 
+    int mergeKeyOf(const OptionRow &row) const;
     int choiceValue(const OptionRow &row) const;
     void storeChoice(const OptionRow &row, int position);
     QString textValue(const OptionRow &row) const;
