@@ -1,5 +1,6 @@
 #include "cli/filecommands.h"
 
+#include "cli/cliinput.h"
 #include "cli/cliutil.h"
 #include "cli/configjson.h"
 #include "cli/jsonduplicates.h"
@@ -19,41 +20,6 @@ namespace cli {
 namespace {
 
 constexpr qint64 JsonSizeLimit = 1 << 20; // a whole configuration takes about 40 KiB
-
-// How an input is named in messages.
-QString inputName(const QString &path) {
-    return isStandardStream(path) ? QStringLiteral("standard input") : messageText(path);
-}
-
-// A regular file (or standard input for "-"), up to `limit` bytes; nullopt after the failure was reported.
-std::optional<QByteArray> readInput(const QString &path, qint64 limit, inputfile::Oversize oversize) {
-    const inputfile::Result input = isStandardStream(path) ? inputfile::readStandardInput(limit, oversize)
-                                                           : inputfile::read(path, limit, oversize);
-    QString why;
-    switch (input.error) {
-    case inputfile::Error::None:
-        return input.bytes;
-    case inputfile::Error::Missing:
-        why = QStringLiteral("the file does not exist");
-        break;
-    case inputfile::Error::NotRegular:
-        why = QStringLiteral("not a regular file");
-        break;
-    case inputfile::Error::TooLarge:
-        why = QStringLiteral("larger than %1 bytes, too large for a configuration").arg(limit);
-        break;
-    case inputfile::Error::CannotRead:
-        why = QStringLiteral("the file cannot be read");
-        break;
-    }
-    fail(QStringLiteral("%1: %2").arg(inputName(path), why));
-    return std::nullopt;
-}
-
-// A file name, or "-" for standard input; no other option.
-bool isInputArgument(const QString &arg) {
-    return isStandardStream(arg) || !arg.startsWith(QLatin1Char('-'));
-}
 
 } // namespace
 

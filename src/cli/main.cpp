@@ -2,6 +2,8 @@
 // in its own file and takes the arguments that follow its name.
 
 #include "cli/cliutil.h"
+#include "cli/csvcommands.h"
+#include "cli/diffcommand.h"
 #include "cli/filecommands.h"
 #include "cli/linkcommands.h"
 #include "cmdline/commandline.h"
@@ -20,6 +22,13 @@ int runVersion(const QStringList &args);
 const cli::Command commands[] = {
     {"decode", "FILE.dat", "print the configuration held by a data file as JSON", cli::runDecode},
     {"encode", "FILE.json -o OUT.dat", "write the data file of a JSON configuration", cli::runEncode},
+    // Channel CSV commands (src/cli/csvcommands.h).
+    {"export-csv", "FILE.dat [-o OUT.csv]", "write the used channels as CSV (standard output by default)",
+     cli::runExportCsv},
+    {"import-csv", "IN.csv -o OUT.dat [--into BASE.dat] [--first N] [--strict]",
+     "put CSV rows into channels and write the data file", cli::runImportCsv},
+    {"diff", "A.dat B.dat", "list the fields in which two data files differ (exit 0 same, 1 different)",
+     cli::runDiff},
     // Radio link commands (src/cli/linkcommands.h) are listed here, one line each.
     {"read", "--port DEVICE_OR_NUMBER -o OUT.dat", "read the radio into a data file", cli::runRead},
     {"write", "--port DEVICE_OR_NUMBER FILE.dat [--force-band] [--calibration]",

@@ -4,6 +4,7 @@
 #include "editors/charfiltervalidator.h"
 #include "gui/language.h"
 #include "gui/localizedmsgbox.h"
+#include "image/channelinput.h"
 #include "image/codecs.h"
 
 #include <QAbstractItemView>
@@ -18,14 +19,6 @@ const QColor EditorBackground(255, 255, 192);
 
 QChar frequencyChar(QChar c) {
     return (c.isDigit() && c.unicode() < 128) || c == QLatin1Char('.') ? c : QChar();
-}
-
-// Names hold the characters "#" to "z" only; small letters become capitals.
-QChar nameChar(QChar c) {
-    const char16_t u = c.unicode();
-    if (u >= 'a' && u <= 'z')
-        return QChar(char16_t(u - 'a' + 'A'));
-    return u >= 35 && u <= 122 ? c : QChar();
 }
 
 QLineEdit *textEditor(QWidget *parent, const char *name, int maxLength, CharFilterValidator::Filter filter) {
@@ -58,7 +51,7 @@ QWidget *ChannelItemDelegate::createEditor(QWidget *parent, const QStyleOptionVi
         editor = textEditor(parent, "Text1", 9, frequencyChar);
         break;
     case ChannelTableModel::NameColumn: {
-        QLineEdit *edit = textEditor(parent, "Text2", 6, nameChar);
+        QLineEdit *edit = textEditor(parent, "Text2", ChannelNameTypedLength, channelNameChar);
         // The name follows every change of the text at once, not only when the edit ends.
         connect(edit, &QLineEdit::textChanged, this,
                 [this, row](const QString &text) { m_model.setName(row, removeFF(text)); });

@@ -2,8 +2,7 @@
 
 #include "gui/document.h"
 #include "gui/language.h"
-#include "image/bands.h"
-#include "image/codecs.h"
+#include "image/channelinput.h"
 #include "image/tones.h"
 
 #include <QColor>
@@ -205,17 +204,12 @@ ChannelTableModel::FreqResult ChannelTableModel::commitFrequency(int row, int co
         }
         return FreqResult::Unchanged;
     }
-    if (!isNumber(text))
+    const TypedFrequency typed = typedChannelFrequency(text, m_document.config().band);
+    if (typed.status == TypedFrequency::NotNumber)
         return FreqResult::Unchanged;
-    // The upper band edges are exclusive in both languages ("469.995MHz" is the last UHF step of band 0).
-    if (!inBandStrict(leadingNumber(text), bandLimits(m_document.config().band)))
+    if (typed.status == TypedFrequency::OutOfBand)
         return FreqResult::OutOfBand;
-
-    // The stored BCD digits are taken by position from the text, so leading zeros ("0145.5") must go.
-    QString typed = text;
-    while (typed.size() > 1 && typed.startsWith(QLatin1Char('0')) && typed.at(1) != QLatin1Char('.'))
-        typed.remove(0, 1);
-    const QString freq = normalizeFreq(typed);
+    const QString freq = typed.text;
     Channel c = m_document.config().channels[std::size_t(row)];
     if (column == TxColumn)
         c.tx = freq;

@@ -4,12 +4,12 @@
 #include "common/guitest.h"
 
 #include "app/aboutdialog.h"
-#include "gui/document.h"
-#include "gui/language.h"
 #include "app/mainwindow.h"
 #include "app/portchooser.h"
 #include "app/startup.h"
 #include "editors/channeleditorwindow.h"
+#include "gui/document.h"
+#include "gui/language.h"
 
 #include <QDir>
 #include <QMdiArea>

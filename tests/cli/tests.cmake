@@ -6,3 +6,10 @@ orlex_add_test(tst_configjson SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_configjson.c
                LIBS orlex_files)
 orlex_include_root(tst_configjson cli)
 add_dependencies(tst_configjson orlex-k7-cli)
+orlex_include_root(tst_configjson cli)
+orlex_add_test(tst_clicsv SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_clicsv.cpp ${CMAKE_CURRENT_LIST_DIR}/clirun.h
+               LIBS orlex_files)
+add_dependencies(tst_clicsv orlex-k7-cli)
+orlex_add_test(tst_clidiff SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_clidiff.cpp ${CMAKE_CURRENT_LIST_DIR}/clirun.h
+               LIBS orlex_files)
+add_dependencies(tst_clidiff orlex-k7-cli)
