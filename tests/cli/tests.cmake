@@ -4,7 +4,6 @@ orlex_add_test(tst_clilink SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_clilink.cpp LIB
 add_dependencies(tst_clilink orlex-k7-cli orlex-k7-sim)
 orlex_add_test(tst_configjson SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_configjson.cpp ${PROJECT_SOURCE_DIR}/src/cli/configjson.cpp
                LIBS orlex_files)
-orlex_include_root(tst_configjson cli)
 add_dependencies(tst_configjson orlex-k7-cli)
 orlex_include_root(tst_configjson cli)
 orlex_add_test(tst_clicsv SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_clicsv.cpp ${CMAKE_CURRENT_LIST_DIR}/clirun.h
