@@ -13,7 +13,7 @@ filedialog::Hook &hook() {
 } // namespace
 
 QString filedialog::datFilter() {
-    return lang::pick("DAT文件(*.dat);;所有文件(*.*)", "DAT files (*.dat);;All files (*.*)");
+    return lang::pick("DAT文件(*.dat);;AllFiles(*.*)", "DAT files (*.dat);;All files (*.*)");
 }
 
 void filedialog::setHook(Hook h) {

@@ -30,12 +30,12 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QMimeData>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSessionManager>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -92,6 +92,13 @@ ChangeText bandChangeText() {
     return {"频段", "Range"};
 }
 
+// The user's choice of language is stored the moment it is made (and again at the end), so a crash does not
+// lose it.
+void chooseLanguage(int index) {
+    Language::instance().setIndex(index);
+    settings::writeLanguage(index);
+}
+
 // The first local .dat file among dropped URLs; "" for none.
 QString droppedDatFile(const QMimeData *mime) {
     if (!mime || !mime->hasUrls())
@@ -126,15 +133,13 @@ MainWindow::MainWindow(Document &document, const QString &portFilePath, QWidget 
 
     retranslate();
     connect(&Language::instance(), &Language::changed, this, &MainWindow::retranslate);
-    // The language is stored the moment it changes (and again at the end), so a crash does not lose it.
-    connect(&Language::instance(), &Language::changed, this,
-            [] { settings::writeLanguage(Language::instance().index()); });
     connect(&m_document, &Document::changed, this, [this](Document::Part part) { onDocumentChanged(part); });
     connect(&m_document, &Document::modifiedChanged, this, &MainWindow::updateTitle);
     connect(&m_document, &Document::filePathChanged, this, &MainWindow::updateTitle);
     connect(&m_document, &Document::historyChanged, this, &MainWindow::updateUndoActions);
     // Moving to another field ends a run of merged changes (the letters typed into one box).
-    connect(qApp, &QApplication::focusChanged, &m_document, [this] { m_document.sealChange(); });
+    connect(qApp, &QApplication::focusChanged, &m_document,
+            [document = &m_document] { document->sealChange(); });
     setAcceptDrops(true);
     connect(&m_document, &Document::modesChanged, this, &MainWindow::onModesChanged);
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MainWindow::onCommitDataRequest);
@@ -205,7 +210,8 @@ void MainWindow::createMenus() {
     m_undoAction = addCommand(edit, "MNUndo", QKeySequence(Qt::CTRL | Qt::Key_Z));
     connect(m_undoAction, &QAction::triggered, this, &MainWindow::undo);
     m_redoAction = addCommand(edit, "MNRedo");
-    m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    m_redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(m_redoAction, &QAction::triggered, this, &MainWindow::redo);
 
     QMenu *program = menu("MNProgram");
@@ -219,10 +225,8 @@ void MainWindow::createMenus() {
     connect(commPort, &QAction::triggered, this, &MainWindow::showPortChooser);
 
     QMenu *language = menu("MNLanguage");
-    connect(addCommand(language, "MNChinese"), &QAction::triggered, this,
-            [] { Language::instance().setIndex(0); });
-    connect(addCommand(language, "MNEnglish"), &QAction::triggered, this,
-            [] { Language::instance().setIndex(1); });
+    connect(addCommand(language, "MNChinese"), &QAction::triggered, this, [] { chooseLanguage(0); });
+    connect(addCommand(language, "MNEnglish"), &QAction::triggered, this, [] { chooseLanguage(1); });
 
     QMenu *help = menu("MNHelp");
     // No help file ships with the program.
@@ -570,8 +574,9 @@ datfile::ReadError MainWindow::openDataFile(const QString &path) {
         return result.error;
     m_document.readImage() = result.image;
     const QFileInfo file(path);
-    m_document.decodeReadImage({QStringLiteral("打开 ") + file.fileName(), QStringLiteral("Open ") + file.fileName()},
-                               file.absoluteFilePath());
+    m_document.decodeReadImage(
+        {QStringLiteral("打开 ") + file.fileName(), QStringLiteral("Open ") + file.fileName()},
+        file.absoluteFilePath());
     rememberFile(path);
     showEditor(m_frame1);
     return result.error;
@@ -735,5 +740,6 @@ void MainWindow::dropEvent(QDropEvent *event) {
         return;
     event->acceptProposedAction();
     // The drop is over before the save question and the opening run, so no question waits inside a drop.
-    QMetaObject::invokeMethod(this, [this, path] { openFileNamed(path); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, path] { openFileNamed(path); }, Qt::QueuedConnection);
 }

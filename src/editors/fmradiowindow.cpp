@@ -20,6 +20,7 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 // Geometry in twips.
@@ -303,18 +304,38 @@ void FmRadioWindow::focusRefusedField() {
         m_refused->lineEdit()->selectAll();
 }
 
-bool FmRadioWindow::hasPendingEdits() const {
-    const FmSettings &fm = m_document.config().fm;
+std::optional<FmSettings> FmRadioWindow::draft() const {
+    // What OK would store, worked out without touching the window; none when OK would refuse a field.
+    FmSettings fm = m_document.config().fm;
+    FmChannelModel::Frequencies frequencies = m_model->frequencies();
     if (const QLineEdit *editor = m_delegate->openEditor()) {
         const int row = m_grid->currentIndex().row();
-        if (row >= 0 && row < FmChannelModel::ChannelCount && editor->text() != m_model->frequencies()[std::size_t(row)])
-            return true;
+        const FmFreqCheck check = checkFmChannelFreq(editor->text());
+        const bool taken = check.outcome == FmFreqCheck::Empty || check.outcome == FmFreqCheck::Accepted;
+        if (taken && row >= 0 && row < FmChannelModel::ChannelCount)
+            frequencies[std::size_t(row)] = check.text;
     }
-    if (!std::equal(fm.channels.begin(), fm.channels.end(), m_model->frequencies().begin()))
-        return true;
-    return m_vfo->text() != fm.vfo || m_channel->currentText() != QString::number(fm.channel) ||
-           positionToStore(m_displayMode, fm.displayMode) != fm.displayMode ||
-           positionToStore(m_step, fm.step) != fm.step;
+    std::copy(frequencies.begin(), frequencies.end(), fm.channels.begin());
+    const FmFreqCheck vfo = checkFmVfoFreq(m_vfo->text());
+    fm.vfo = vfo.outcome == FmFreqCheck::Accepted     ? vfo.text
+             : vfo.outcome == FmFreqCheck::OutOfRange ? QString()
+                                                      : m_vfo->text();
+    // A stored channel the window shows unchanged is no edit, even one outside 1..25 that OK would refuse.
+    bool refused = false;
+    if (m_channel->currentText() != QString::number(fm.channel)) {
+        fm.channel = channelOf(m_channel);
+        refused = fm.channel == 0;
+    }
+    fm.displayMode = positionToStore(m_displayMode, fm.displayMode);
+    fm.step = positionToStore(m_step, fm.step);
+    if (refused || fm.displayMode < 0 || fm.step < 0)
+        return std::nullopt;
+    return fm;
+}
+
+bool FmRadioWindow::hasPendingEdits() const {
+    const std::optional<FmSettings> fm = draft();
+    return !fm || !(*fm == m_document.config().fm);
 }
 
 bool FmRadioWindow::applyPendingEdits() {
@@ -352,7 +373,6 @@ bool FmRadioWindow::accept() {
     fm.displayMode = displayMode;
     fm.step = step;
     m_document.setFm(fm);
-    loadFromDocument(); // the window shows what is stored, also when nothing changed (" 3" is 3)
     hideWindow();
     return true;
 }

@@ -3,7 +3,11 @@
 // widgets) that OK commits into the document's FM store; Cancel only hides it. When the store is replaced
 // (an image read or opened) the draft is loaded again from it.
 
+#include "image/radioconfig.h"
+
 #include <QWidget>
+
+#include <optional>
 
 class Document;
 class FmChannelModel;
@@ -44,6 +48,7 @@ private:
     void placeMessageAtRow(int row);
     void placeMessageAtVfo();
     bool accept();
+    std::optional<FmSettings> draft() const;
     void refuse(QComboBox *list);
     void hideWindow();
 
