@@ -621,7 +621,7 @@ bool MainWindow::mayLeaveFmEdits() {
     if (!m_form5->hasPendingEdits())
         return true;
     const int answer = LocalizedMsgBox(
-        lang::pick("收音机频道设置窗口中有未按“确定”保存的修改，是否先应用？",
+        lang::pick("FM频道设置窗口中有未按“确定”保存的修改，是否先应用？",
                    "The FM Channel Set window holds changes not yet confirmed with OK. Apply them first?"),
         msgbox::StyleApplyChanges, lang::pick("注意", "Attention"));
     if (answer == msgbox::IdApply) {
