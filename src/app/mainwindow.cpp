@@ -585,10 +585,10 @@ datfile::ReadError MainWindow::openDataFile(const QString &path) {
 bool MainWindow::saveFile() {
     if (!mayLeaveFmEdits())
         return false;
-    // The open file's name is proposed, in the folder used last.
+    // The open file is proposed (its name in its folder); without one the dialog starts in the folder used
+    // last.
     const QString open = m_document.filePath();
-    const QString start =
-        open.isEmpty() ? dialogFolder() : QDir(dialogFolder()).filePath(QFileInfo(open).fileName());
+    const QString start = open.isEmpty() ? dialogFolder() : open;
     const QString path = filedialog::savePath(this, start);
     if (path.isEmpty())
         return false;

@@ -12,3 +12,5 @@ orlex_add_test(tst_undo SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_undo.cpp
                LIBS orlex_app)
 orlex_add_test(tst_settingsalive SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_settingsalive.cpp
                LIBS orlex_app)
+orlex_add_test(tst_recentfiles SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_recentfiles.cpp
+               LIBS orlex_app)
