@@ -13,9 +13,12 @@
 #include "gui/language.h"
 #include "image/imagecodec.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 using namespace applinktest;
 
@@ -350,6 +353,59 @@ private slots:
         QVERIFY(fm()->isVisible());
         QTRY_VERIFY(channel->hasFocus());
         QCOMPARE(m_doc->config().fm.channel, 1);
+    }
+
+    // The real boxes: their buttons in both languages, Save and Apply first and default, Escape is Cancel.
+    // With ORLEX_K7_SHOT_DIR set, each question is also saved as a picture of the screen.
+    void questionsAsShown_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("fmQuestion");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<QString>("shot");
+        QTest::newRow("save zh") << 0 << false << QStringList{"保存", "不保存", "取消"} << "save-zh.png";
+        QTest::newRow("save en") << 1 << false << QStringList{"Save", "Discard", "Cancel"} << "save-en.png";
+        QTest::newRow("FM zh") << 0 << true << QStringList{"应用", "放弃", "取消"} << "fm-pending-zh.png";
+        QTest::newRow("FM en") << 1 << true << QStringList{"Apply", "Discard", "Cancel"}
+                               << "fm-pending-en.png";
+    }
+    void questionsAsShown() {
+        QFETCH(int, language);
+        QFETCH(bool, fmQuestion);
+        QFETCH(QStringList, buttons);
+        QFETCH(QString, shot);
+        msgbox::setOwner(m_window.get());
+        Language::instance().setIndex(language);
+        if (fmQuestion)
+            typeFmVfo(QStringLiteral("99.5"));
+        else
+            modify();
+        QStringList seen;
+        QString defaultButton;
+        QString text;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QTest::qWait(200); // painted before the picture is taken
+            for (const char *name : {"IdYes", "IdNo", "IdCancel"})
+                seen << box->findChild<QAbstractButton *>(QLatin1String(name))->text();
+            defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+            text = box->text();
+            const QString dir = qEnvironmentVariable("ORLEX_K7_SHOT_DIR");
+            if (!dir.isEmpty()) {
+                QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+                (screen.isNull() ? box->grab() : screen).save(dir + QLatin1Char('/') + shot);
+            }
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        run(fmQuestion ? Save : New);
+        QCOMPARE(seen, buttons);
+        QCOMPARE(defaultButton, buttons.first());
+        QCOMPARE(text, fmQuestion ? (language == 0 ? FmQuestionZh : FmQuestionEn)
+                                  : (language == 0 ? SaveQuestionZh : SaveQuestionEn));
+        // Escape answered Cancel: nothing happened.
+        QVERIFY(m_dialogs.isEmpty());
+        QCOMPARE(fm()->hasPendingEdits(), fmQuestion);
+        QCOMPARE(m_doc->config().channels[1].rx, fmQuestion ? QString() : QStringLiteral("438.50000"));
     }
 
     // A window showing exactly what is stored asks nothing, also after its OK.
