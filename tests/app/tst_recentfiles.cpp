@@ -49,6 +49,7 @@ class TstRecentFiles : public QObject {
     void start() {
         m_doc = new Document;
         m_window = startProgram(*m_doc, path(QStringLiteral("parameter")));
+        Language::instance().setIndex(1);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
@@ -81,7 +82,6 @@ private slots:
     void init() {
         recent::setFiles({});
         recent::setFolder(QString());
-        Language::instance().setIndex(1);
         m_starts.clear();
         m_chosen.clear();
         start();
@@ -171,6 +171,17 @@ private slots:
         QCOMPARE(boxes.shown.size(), 1);
         QCOMPARE(boxes.shown[0].style, msgbox::StyleSaveChanges);
         QCOMPARE(squelch(), 7);
+    }
+
+    // orlex-k7 FILE.dat: the file opens as from the Open dialog, named in the title and first in the list.
+    void fileFromTheCommandLine() {
+        QCOMPARE(int(m_window->openDataFile(path(QStringLiteral("a/f3.dat")))),
+                 int(datfile::ReadError::None));
+        QCOMPARE(squelch(), 3);
+        QCOMPARE(m_window->windowTitle(),
+                 QStringLiteral("ORLEX-K7 Radio Programming Software V1.20 - f3.dat"));
+        QCOMPARE(recentEntries(), QStringList{"&1 f3.dat"});
+        QVERIFY(!m_doc->isModified());
     }
 
     void dropOpensDataFile_data() {
