@@ -65,8 +65,8 @@ public:
     // to save it (Save / Discard / Cancel). True when the command may go on: nothing to lose, saved, or
     // discarded.
     bool maySaveOrDiscard();
-    // Before Save, Write, Print and Quit: while the FM window holds values its OK has not stored, asks whether
-    // to apply them (Apply / Discard / Cancel). True when the command may go on.
+    // Before Save, Write, Print and Quit: while the FM window holds values its OK has not stored, asks
+    // whether to apply them (Apply / Discard / Cancel). True when the command may go on.
     bool mayLeaveFmEdits();
     // Stores the language and the port number (after a confirmed quit).
     void storeSettings();

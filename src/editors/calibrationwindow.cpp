@@ -48,8 +48,9 @@ CalibrationWindow::CalibrationWindow(Document &document, QWidget *parent)
 
 ChangeText CalibrationWindow::changeText(int slider) {
     // "A High Power Grades" / "A组高功率等级"
-    static const char *const grades[3][2] = {
-        {"高功率等级", "High Power Grades"}, {"中功率等级", "Middle Power Grades"}, {"低功率等级", "Low Power Grades"}};
+    static const char *const grades[3][2] = {{"高功率等级", "High Power Grades"},
+                                             {"中功率等级", "Middle Power Grades"},
+                                             {"低功率等级", "Low Power Grades"}};
     const char *const *grade = grades[slider % 3];
     const QString group = slider < 3 ? QStringLiteral("A") : QStringLiteral("B");
     return {group + QString::fromUtf8("组") + QString::fromUtf8(grade[0]),

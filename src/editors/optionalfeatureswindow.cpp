@@ -270,7 +270,8 @@ int OptionalFeaturesWindow::choiceValue(const OptionRow &row) const {
 
 int OptionalFeaturesWindow::mergeKeyOf(const OptionRow &row) const {
     // Each control is one row; its place in the list of rows is its key.
-    const auto at = std::find_if(m_bound.begin(), m_bound.end(), [&](const Bound &b) { return &b.row == &row; });
+    const auto at =
+        std::find_if(m_bound.begin(), m_bound.end(), [&](const Bound &b) { return &b.row == &row; });
     return Document::mergeKey(Document::OptionControlGroup, int(at - m_bound.begin()));
 }
 

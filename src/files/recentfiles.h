@@ -1,6 +1,6 @@
 #pragma once
-// The data files used last and the folder the file dialogs showed last, kept between runs in the program's own
-// settings file (~/.config/ORLEX-K7/ORLEX-K7.conf on Linux).
+// The data files used last and the folder the file dialogs showed last, kept between runs in the program's
+// own settings file (~/.config/ORLEX-K7/ORLEX-K7.conf on Linux).
 
 #include <QString>
 #include <QStringList>

@@ -12,7 +12,8 @@ struct ChangeText {
 
     ChangeText() = default;
     ChangeText(QString zh, QString en) : chinese(std::move(zh)), english(std::move(en)) {}
-    ChangeText(const char *zh, const char *en) : chinese(QString::fromUtf8(zh)), english(QString::fromUtf8(en)) {}
+    ChangeText(const char *zh, const char *en)
+        : chinese(QString::fromUtf8(zh)), english(QString::fromUtf8(en)) {}
     // One text for both languages (a file name, a code).
     explicit ChangeText(const QString &both) : chinese(both), english(both) {}
 

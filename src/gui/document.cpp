@@ -6,7 +6,8 @@
 #include <QtDebug>
 
 Document::Document(QObject *parent) : QObject(parent) {
-    connect(&m_history, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
+    connect(&m_history, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit modifiedChanged(!clean); });
     connect(&m_history, &QUndoStack::indexChanged, this, &Document::historyChanged);
 }
 
@@ -39,7 +40,8 @@ void Document::apply(const ChangeText &text, const RadioConfig &after, int merge
     push(new SnapshotCommand(*this, text, m_config, after, mergeKey));
 }
 
-void Document::replace(const ChangeText &text, const RadioConfig &after, const QString &filePath, bool loaded) {
+void Document::replace(const ChangeText &text, const RadioConfig &after, const QString &filePath,
+                       bool loaded) {
     if (after != m_config || filePath != m_filePath)
         push(new SnapshotCommand(*this, text, m_config, after, 0,
                                  SnapshotCommand::Files{m_filePath, filePath, loaded}));

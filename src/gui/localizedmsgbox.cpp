@@ -31,21 +31,34 @@ QString buttonCaption(int id, int style) {
             return lang::pick("放弃", "Discard");
     }
     switch (id) {
-    case msgbox::IdOk: return lang::pick("确定", "OK");
-    case msgbox::IdCancel: return lang::pick("取消", "Cancel");
-    case msgbox::IdAbort: return lang::pick("放弃", "Abort");
-    case msgbox::IdRetry: return lang::pick("重试", "Retry");
-    case msgbox::IdIgnore: return lang::pick("忽略", "Ignore");
-    case msgbox::IdYes: return lang::pick("是", "Yes");
-    case msgbox::IdNo: return lang::pick("否", "No");
+    case msgbox::IdOk:
+        return lang::pick("确定", "OK");
+    case msgbox::IdCancel:
+        return lang::pick("取消", "Cancel");
+    case msgbox::IdAbort:
+        return lang::pick("放弃", "Abort");
+    case msgbox::IdRetry:
+        return lang::pick("重试", "Retry");
+    case msgbox::IdIgnore:
+        return lang::pick("忽略", "Ignore");
+    case msgbox::IdYes:
+        return lang::pick("是", "Yes");
+    case msgbox::IdNo:
+        return lang::pick("否", "No");
     }
     return {};
 }
 } // namespace
 
-QString msgbox::applicationTitle() { return QStringLiteral("ORLEX-K7"); }
-void msgbox::setHook(Hook h) { hook() = std::move(h); }
-void msgbox::setOwner(QWidget *w) { owner() = w; }
+QString msgbox::applicationTitle() {
+    return QStringLiteral("ORLEX-K7");
+}
+void msgbox::setHook(Hook h) {
+    hook() = std::move(h);
+}
+void msgbox::setOwner(QWidget *w) {
+    owner() = w;
+}
 
 int LocalizedMsgBox(const QString &text, int style, const QString &title) {
     const QString shownTitle = title.isEmpty() ? msgbox::applicationTitle() : title;
@@ -62,19 +75,28 @@ int LocalizedMsgBox(const QString &text, int style, const QString &title) {
     const bool threeButtons = style == msgbox::StyleSaveChanges || style == msgbox::StyleApplyChanges;
     const bool okCancel = style == msgbox::StyleQuestion;
     switch (style) {
-    case msgbox::StyleStop: box.setIcon(QMessageBox::Critical); break;
-    case msgbox::StyleExclamation: box.setIcon(QMessageBox::Warning); break;
+    case msgbox::StyleStop:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case msgbox::StyleExclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
     case msgbox::StyleQuestion:
     case msgbox::StyleSaveChanges:
-    case msgbox::StyleApplyChanges: box.setIcon(QMessageBox::Question); break;
-    default: box.setIcon(QMessageBox::NoIcon); break;
+    case msgbox::StyleApplyChanges:
+        box.setIcon(QMessageBox::Question);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
     }
     if (threeButtons) {
         QAbstractButton *yes = box.addButton(buttonCaption(msgbox::IdYes, style), QMessageBox::AcceptRole);
         yes->setObjectName(QStringLiteral("IdYes"));
         QAbstractButton *no = box.addButton(buttonCaption(msgbox::IdNo, style), QMessageBox::DestructiveRole);
         no->setObjectName(QStringLiteral("IdNo"));
-        QAbstractButton *cancel = box.addButton(buttonCaption(msgbox::IdCancel, style), QMessageBox::RejectRole);
+        QAbstractButton *cancel =
+            box.addButton(buttonCaption(msgbox::IdCancel, style), QMessageBox::RejectRole);
         cancel->setObjectName(QStringLiteral("IdCancel"));
         box.setDefaultButton(static_cast<QPushButton *>(yes));
         box.setEscapeButton(cancel);

@@ -19,10 +19,10 @@ inline constexpr int IdYes = 6;
 inline constexpr int IdNo = 7;
 
 // Styles used by the program.
-inline constexpr int StyleOk = 0;               // OK, no icon
-inline constexpr int StyleStop = 16;            // OK, stop icon
-inline constexpr int StyleExclamation = 48;     // OK, exclamation icon
-inline constexpr int StyleQuestion = 4385;      // OK and Cancel, question icon, Cancel default, system-modal
+inline constexpr int StyleOk = 0;           // OK, no icon
+inline constexpr int StyleStop = 16;        // OK, stop icon
+inline constexpr int StyleExclamation = 48; // OK, exclamation icon
+inline constexpr int StyleQuestion = 4385;  // OK and Cancel, question icon, Cancel default, system-modal
 // The program's own three-button questions: the buttons Yes, No and Cancel (the system's 3) with a question
 // icon (32) under other captions, named by a bit above the system's flags; the first button is the default,
 // Escape and the close box answer Cancel.

@@ -14,3 +14,5 @@ orlex_add_test(tst_settingsalive SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_settingsa
                LIBS orlex_app)
 orlex_add_test(tst_recentfiles SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_recentfiles.cpp
                LIBS orlex_app)
+orlex_add_test(tst_document SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_document.cpp
+               LIBS orlex_gui)

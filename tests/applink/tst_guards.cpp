@@ -408,6 +408,31 @@ private slots:
         QCOMPARE(m_doc->config().channels[1].rx, fmQuestion ? QString() : QStringLiteral("438.50000"));
     }
 
+    // A read is one undo step: what the programmer held before comes back whole, and the read again.
+    void readIsOneUndoStep() {
+        Sim sim;
+        QVERIFY(sim.start({QStringLiteral("--image"), sampleDat()}));
+        QVERIFY(m_window->openDataFile(m_openPath) == datfile::ReadError::None);
+        const RadioConfig opened = m_doc->config();
+        QCOMPARE(m_window->windowTitle(), QString::fromUtf8("ORLEX-K7 对讲机编程软件V1.20 - band2.dat"));
+        BoxRecorder boxes;
+        run(Read);
+        QCOMPARE(boxes.shown.size(), 1); // its success, nothing before it
+        const RadioConfig read = m_doc->config();
+        QCOMPARE(read.channels[0].name, QStringLiteral("CALL2M"));
+        // The programmer holds what the radio holds: no file, nothing to save.
+        QCOMPARE(m_window->windowTitle(), QString::fromUtf8("ORLEX-K7 对讲机编程软件V1.20"));
+        QVERIFY(!m_doc->isModified());
+        QCOMPARE(action("MNUndo")->text(), QString::fromUtf8("撤销 读频"));
+        action("MNUndo")->trigger();
+        QVERIFY(m_doc->config() == opened);
+        QCOMPARE(m_doc->config().band, 2);
+        QCOMPARE(m_window->windowTitle(), QString::fromUtf8("ORLEX-K7 对讲机编程软件V1.20 - band2.dat*"));
+        action("MNRedo")->trigger();
+        QVERIFY(m_doc->config() == read);
+        QVERIFY(!m_doc->isModified());
+    }
+
     // A window showing exactly what is stored asks nothing, also after its OK.
     void fmWithoutPendingEditsAsksNothing() {
         typeFmVfo(QStringLiteral("99.5"));
