@@ -148,7 +148,7 @@ MainWindow::MainWindow(Document &document, const QString &portFilePath, QWidget 
     m_previousBand = 0;
     m_bandList->setCurrentIndex(0);
     onBandChanged(0);
-    showEditor(m_frame1);
+    showEditor(m_channelFrame);
     m_portNumber = settings::readPortNumber(m_portFilePath);
     // The program's start runs the port probe (probePorts) once the window is loaded.
     setPortNumber(m_portNumber);
@@ -310,21 +310,21 @@ void MainWindow::createEditors() {
         f->hide();
         return f;
     };
-    m_form1 = new ChannelEditorWindow(m_document);
-    m_frame1 = frame(m_form1);
-    msgbox::setOwner(m_form1);
-    m_form2 = new DtmfWindow(m_document);
-    m_frame2 = frame(m_form2);
-    m_form3 = new OptionalFeaturesWindow(m_document);
-    m_frame3 = frame(m_form3);
-    m_form4 = new CalibrationWindow(m_document);
-    m_frame4 = frame(m_form4);
-    m_form5 = new FmRadioWindow(m_document);
-    m_frame5 = frame(m_form5);
+    m_channelEditor = new ChannelEditorWindow(m_document);
+    m_channelFrame = frame(m_channelEditor);
+    msgbox::setOwner(m_channelEditor);
+    m_dtmfWindow = new DtmfWindow(m_document);
+    m_dtmfFrame = frame(m_dtmfWindow);
+    m_optionalFeatures = new OptionalFeaturesWindow(m_document);
+    m_optionalFeaturesFrame = frame(m_optionalFeatures);
+    m_calibrationWindow = new CalibrationWindow(m_document);
+    m_calibrationFrame = frame(m_calibrationWindow);
+    m_fmRadioWindow = new FmRadioWindow(m_document);
+    m_fmRadioFrame = frame(m_fmRadioWindow);
 
-    m_form6 = new PortChooser(this);
-    m_form6->hide();
-    connect(m_form6, &PortChooser::portChosen, this, &MainWindow::choosePort);
+    m_portChooser = new PortChooser(this);
+    m_portChooser->hide();
+    connect(m_portChooser, &PortChooser::portChosen, this, &MainWindow::choosePort);
     RadioLinkController::Host host;
     host.portNumber = [this] { return m_portNumber; };
     host.disarmBandList = [this] { disarmBandList(); };
@@ -504,19 +504,19 @@ void MainWindow::showEditor(HidingSubWindow *frame) {
 }
 
 void MainWindow::showChannelEditor() {
-    showEditor(m_frame1);
+    showEditor(m_channelFrame);
 }
 void MainWindow::showDtmfWindow() {
-    showEditor(m_frame2);
+    showEditor(m_dtmfFrame);
 }
 void MainWindow::showOptionalFeatures() {
-    showEditor(m_frame3);
+    showEditor(m_optionalFeaturesFrame);
 }
 void MainWindow::showCalibration() {
-    showEditor(m_frame4);
+    showEditor(m_calibrationFrame);
 }
 void MainWindow::showFmRadio() {
-    showEditor(m_frame5);
+    showEditor(m_fmRadioFrame);
 }
 
 void MainWindow::newFile() {
@@ -533,7 +533,7 @@ void MainWindow::newFile() {
     }
     // The band stays as it is: New touches only the channel table and the DTMF window, in one undo step.
     disarmBandList();
-    m_form1->cancelOpenEdit();
+    m_channelEditor->cancelOpenEdit();
     RadioConfig after = m_document.config();
     after.channels.fill(Channel{});
     after.dtmf = DtmfWindow::startValues(after.dtmf);
@@ -578,7 +578,7 @@ datfile::ReadError MainWindow::openDataFile(const QString &path) {
         {QStringLiteral("打开 ") + file.fileName(), QStringLiteral("Open ") + file.fileName()},
         file.absoluteFilePath());
     rememberFile(path);
-    showEditor(m_frame1);
+    showEditor(m_channelFrame);
     return result.error;
 }
 
@@ -618,22 +618,22 @@ bool MainWindow::maySaveOrDiscard() {
 }
 
 bool MainWindow::mayLeaveFmEdits() {
-    if (!m_form5->hasPendingEdits())
+    if (!m_fmRadioWindow->hasPendingEdits())
         return true;
     const int answer = LocalizedMsgBox(
         lang::pick("FM频道设置窗口中有未按“确定”保存的修改，是否先应用？",
                    "The FM Channel Set window holds changes not yet confirmed with OK. Apply them first?"),
         msgbox::StyleApplyChanges, lang::pick("注意", "Attention"));
     if (answer == msgbox::IdApply) {
-        if (m_form5->applyPendingEdits())
+        if (m_fmRadioWindow->applyPendingEdits())
             return true;
         // OK refused a field: the window shows it, and the command stops.
-        showEditor(m_frame5);
-        m_form5->focusRefusedField();
+        showEditor(m_fmRadioFrame);
+        m_fmRadioWindow->focusRefusedField();
         return false;
     }
     if (answer == msgbox::IdDiscard) {
-        m_form5->discardPendingEdits();
+        m_fmRadioWindow->discardPendingEdits();
         return true;
     }
     return false;
@@ -652,23 +652,23 @@ void MainWindow::redo() {
 }
 
 void MainWindow::commitOpenEdits() {
-    m_form1->commitOpenEdit();
-    m_form3->commitOpenEdit();
+    m_channelEditor->commitOpenEdit();
+    m_optionalFeatures->commitOpenEdit();
 }
 
 void MainWindow::printReport() {
     if (!mayLeaveFmEdits())
         return;
-    // The report reads the editor windows as they stand; the preview is modal, so nothing changes meanwhile.
-    PrintPreviewDialog preview(this, this);
+    // The report is built from the Document; the preview is modal, so nothing changes meanwhile.
+    PrintPreviewDialog preview(m_document, this);
     preview.exec();
 }
 void MainWindow::probePorts() {
-    m_form6->probe();
+    m_portChooser->probe();
 }
 
 void MainWindow::showPortChooser() {
-    m_form6->showFor(m_portNumber);
+    m_portChooser->showFor(m_portNumber);
 }
 void MainWindow::readRadio() {
     m_link->read();
@@ -678,7 +678,7 @@ void MainWindow::writeRadio() {
 }
 
 void MainWindow::showAbout() {
-    AboutDialog about(m_form1->windowIcon(), this);
+    AboutDialog about(m_channelEditor->windowIcon(), this);
     about.exec();
 }
 

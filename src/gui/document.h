@@ -14,6 +14,8 @@
 #include <QObject>
 #include <QUndoStack>
 
+#include <bitset>
+
 class SnapshotCommand;
 
 class Document : public QObject {
@@ -110,6 +112,13 @@ public:
     static ChangeText readText();
     static ChangeText channelText(int index);
 
+    // Channels whose Band cell shows the text a newly typed channel gets ("Wide") rather than the list's
+    // entry for the same position ("wide" in English). The channel table sets and clears them; they live here
+    // so that the report prints what the table shows. No signal: the table repaints the cells itself.
+    const std::bitset<128> &newChannelBandText() const { return m_newChannelBandText; }
+    void setNewChannelBandText(int index, bool on);
+    void clearNewChannelBandText() { m_newChannelBandText.reset(); }
+
 signals:
     // `part` may combine several parts; one changed channel alone comes as channelChanged.
     void changed(Document::Part part);
@@ -136,4 +145,5 @@ private:
     MemoryImage m_writeImage{}; // 0x00 at program start
     bool m_forceWriteMode = false;
     bool m_calibrationMode = false;
+    std::bitset<128> m_newChannelBandText;
 };
