@@ -132,12 +132,14 @@ const char VerifyValue[] = "verifyAfterWriting";
 } // namespace
 
 bool readVerifyAfterWriting() {
-    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(ProgramStore));
+    const QSettings store(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(ProgramStore),
+                          QString::fromLatin1(ProgramStore));
     return store.value(QString::fromLatin1(VerifyValue), false).toBool();
 }
 
 void writeVerifyAfterWriting(bool on) {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(ProgramStore));
+    QSettings store(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(ProgramStore),
+                          QString::fromLatin1(ProgramStore));
     store.setValue(QString::fromLatin1(VerifyValue), on);
     store.sync();
 }

@@ -26,7 +26,7 @@ QString languageStoreFilePath();
 #endif
 
 // Programming > Verify After Writing: off unless it was switched on; kept in the program's own per-user
-// store ("ORLEX-K7": ~/.config/ORLEX-K7.conf on Linux, HKEY_CURRENT_USER\Software\ORLEX-K7 on Windows).
+// settings file, shared with the recent files (~/.config/ORLEX-K7/ORLEX-K7.conf on Linux).
 bool readVerifyAfterWriting();
 void writeVerifyAfterWriting(bool on);
 

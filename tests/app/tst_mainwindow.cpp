@@ -140,9 +140,13 @@ private slots:
         QCOMPARE(order, (QStringList{"MNFile", "MNEdit", "MNProgram", "MNCommPort", "MNLanguage", "MNHelp"}));
 
         const QList<std::pair<const char *, QStringList>> menus = {
-            // Open Backup, Compare with Radio and Verify After Writing are appended to the menus.
-            {"MNFile", {"MNNew", "MNOpen", "MNSave", "MNPrint", "MNLine1", "MNQuit", "MNLine2", "MNOpenBackup"}},
-            {"MNEdit", {"MNModel", "MNDTMF", "MNOption", "MNDebug", "MNFMset"}},
+            // Open Backup, the recent files, Undo, Redo, Compare with Radio and Verify After Writing are
+            // appended to the menus.
+            {"MNFile",
+             {"MNNew", "MNOpen", "MNSave", "MNPrint", "MNLine1", "MNQuit", "MNLine4", "MNOpenBackup", "MNLine3",
+              "MNRecent1", "MNRecent2", "MNRecent3", "MNRecent4", "MNRecent5"}},
+            {"MNEdit",
+             {"MNModel", "MNDTMF", "MNOption", "MNDebug", "MNFMset", "MNLine2", "MNUndo", "MNRedo"}},
             {"MNProgram", {"MNRead", "MNWrite", "MNCompare", "MNVerify"}},
             {"MNLanguage", {"MNChinese", "MNEnglish"}},
             {"MNHelp", {"MNF1", "MNAbout"}},
@@ -178,8 +182,10 @@ private slots:
         QTest::addColumn<QString>("editor");
         QTest::addColumn<int>("widthTwips");
         QTest::addColumn<int>("heightTwips");
-        QTest::newRow("channels") << "MNModel" << "Form1" << 12635 << 7200;
-        QTest::newRow("FM") << "MNFMset" << "Form5" << 8205 << 4800;
+        QTest::newRow("channels") << "MNModel"
+                                  << "Form1" << 12635 << 7200;
+        QTest::newRow("FM") << "MNFMset"
+                            << "Form5" << 8205 << 4800;
     }
     void editorsOpenAtTheirDesignedSize() {
         QFETCH(QString, command);
@@ -272,7 +278,10 @@ private slots:
     void quitCancelKeepsRunning() {
         QFETCH(int, answer);
         start();
-        m_doc->setChannel(0, newChannel(QStringLiteral("145.00000")));
+        // Loaded, not edited: the quit question is asked, not the save question of a modified document.
+        RadioConfig loaded = m_doc->config();
+        loaded.channels[0] = newChannel(QStringLiteral("145.00000"));
+        m_doc->setConfig(loaded);
         BoxRecorder boxes({answer, answer});
         action("MNQuit")->trigger();
         QCOMPARE(boxes.shown.size(), 1);
