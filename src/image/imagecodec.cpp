@@ -1,20 +1,16 @@
 #include "image/imagecodec.h"
 
 #include "image/bands.h"
-#include "image/choicelists.h"
 #include "image/codecs.h"
+#include "image/fieldmap.h"
 #include "image/tones.h"
 
 namespace {
 
-int bit(std::uint8_t byte, unsigned n) {
-    return (byte >> n) & 1;
-}
-
-// Power is read from bits 0..1: 0 Low, 1 High, 2 Middle; 3 (never written) is taken as High.
-int powerFromBits(std::uint8_t flags) {
+// Power is read from its two bits: 0 Low, 1 High, 2 Middle; 3 (never written) is taken as High.
+int powerFromBits(std::uint8_t flags, const BitField &f) {
     static const int positions[4] = {0, 1, 2, 1};
-    return positions[flags & mem::ChFlagPowerMask];
+    return positions[getField(flags, f)];
 }
 
 // A list position taken from the image: a control refuses a position beyond its list and keeps its own.
@@ -22,14 +18,15 @@ int listPosition(int stored, int listSize, int current) {
     return stored >= 0 && stored < listSize ? stored : current;
 }
 
-// A ranged general setting: out of its accepted range it shows its default; the list may still refuse.
-int rangedPosition(std::uint8_t stored, int maxAccepted, int defaultPosition, int listSize, int current) {
-    const int position = stored <= maxAccepted ? stored : defaultPosition;
-    return listPosition(position, listSize, current);
+// A whole-byte general setting: out of its accepted range it shows its fallback; the list may still refuse.
+int rangedPosition(const MemoryImage &image, const BitField &f, int current) {
+    const int stored = getField(image, f);
+    return listPosition(stored <= f.maxAccepted ? stored : f.fallback, f.listSize, current);
 }
 
-QString channelNumberText(std::uint8_t stored) {
-    return stored <= 128 ? QString::number(stored) : QString();
+QString channelNumberText(const MemoryImage &image, const BitField &f) {
+    const int stored = getField(image, f);
+    return stored <= f.maxAccepted ? QString::number(stored) : QString();
 }
 
 int storedTonePosition(std::uint8_t low, std::uint8_t high) {
@@ -48,56 +45,49 @@ void decodeChannel(const MemoryImage &image, int n, Channel &channel) {
     channel.txTone =
         r[mem::ChTxTone] == mem::Empty ? 0 : storedTonePosition(r[mem::ChTxTone], r[mem::ChTxTone + 1]);
     const std::uint8_t flags = r[mem::ChFlags];
-    channel.power = powerFromBits(flags);
-    channel.busyLock = bit(flags, mem::ChFlagBusyLockBit);
-    channel.scanAdd = bit(flags, mem::ChFlagScanAddBit);
-    channel.bandwidth = bit(flags, mem::ChFlagBandwidthBit);
-    channel.txProhibit = bit(flags, mem::ChFlagTxProhibitBit);
+    channel.power = powerFromBits(flags, field::ChPower);
+    channel.busyLock = getField(flags, field::ChBusyLock);
+    channel.scanAdd = getField(flags, field::ChScanAdd);
+    channel.bandwidth = getField(flags, field::ChBandwidth);
+    channel.txProhibit = getField(flags, field::ChTxProhibit);
 }
 
 void decodeGeneral(const MemoryImage &image, const RadioConfig &current, RadioConfig &out) {
     const GeneralSettings &cur = current.general;
     GeneralSettings &g = out.general;
-    g.aDisplayMode = rangedPosition(image[mem::GenADisplayMode], 3, 1, lists::TwoChoices, cur.aDisplayMode);
-    out.vfoA.step = rangedPosition(image[mem::GenAStep], 7, 1, lists::Step, current.vfoA.step);
-    g.bDisplayMode = rangedPosition(image[mem::GenBDisplayMode], 1, 0, lists::TwoChoices, cur.bDisplayMode);
-    g.squelchLevel = rangedPosition(image[mem::GenSquelch], 9, 5, lists::SquelchLevel, cur.squelchLevel);
-    g.aChannel = channelNumberText(image[mem::GenAChannel]);
+    g.aDisplayMode = rangedPosition(image, field::ADisplayMode, cur.aDisplayMode);
+    out.vfoA.step = rangedPosition(image, field::AStep, current.vfoA.step);
+    g.bDisplayMode = rangedPosition(image, field::BDisplayMode, cur.bDisplayMode);
+    g.squelchLevel = rangedPosition(image, field::SquelchLevel, cur.squelchLevel);
+    g.aChannel = channelNumberText(image, field::AChannel);
 
-    const std::uint8_t b1 = image[mem::GenBits1];
-    g.beep = bit(b1, 0);
-    g.dualStandby = bit(b1, 1);
-    g.batterySave = bit(b1, 2);
-    g.keyLock = bit(b1, 3);
-    g.radioMonitor = bit(b1, 4);
-    g.scanMode = bit(b1, 6);
-    g.radioSearchMode = bit(b1, 7);
+    g.beep = getField(image, field::Beep);
+    g.dualStandby = getField(image, field::DualStandby);
+    g.batterySave = getField(image, field::BatterySave);
+    g.keyLock = getField(image, field::KeyLock);
+    g.radioMonitor = getField(image, field::RadioMonitor);
+    g.scanMode = getField(image, field::ScanMode);
+    g.radioSearchMode = getField(image, field::RadioSearchMode);
 
-    const std::uint8_t b2 = image[mem::GenBits2];
-    g.keyLockMode = b2 & 0x03;
-    g.rogerBeep = bit(b2, 2);
-    g.powerOnPassword = bit(b2, 3);
-    g.mainChannel = bit(b2, 4);
-    g.squelchTail = bit(b2, 5);
-    g.backlight = listPosition(b2 >> 6, lists::Backlight, cur.backlight);
+    g.keyLockMode = getField(image, field::KeyLockMode);
+    g.rogerBeep = getField(image, field::RogerBeep);
+    g.powerOnPassword = getField(image, field::PowerOnPassword);
+    g.mainChannel = getField(image, field::MainChannel);
+    g.squelchTail = getField(image, field::SquelchTail);
+    g.backlight = listPosition(getField(image, field::Backlight), field::Backlight.listSize, cur.backlight);
 
-    const std::uint8_t b3 = image[mem::GenBits3];
-    g.voxGain = b3 >> 5;
-    g.voxDelay = (b3 >> 3) & 0x03;
-    g.voxInhibitOnReceive = bit(b3, 2) != 0;
-    g.voxSwitch = bit(b3, 0);
+    g.voxGain = getField(image, field::VoxGain);
+    g.voxDelay = getField(image, field::VoxDelay);
+    g.voxInhibitOnReceive = getField(image, field::VoxInhibitOnReceive) != 0;
+    g.voxSwitch = getField(image, field::VoxSwitch);
 
-    g.openDisplayMode =
-        rangedPosition(image[mem::GenOpenDisplay], 2, 1, lists::OpenDisplayMode, cur.openDisplayMode);
-    g.memoryDisplayMode =
-        rangedPosition(image[mem::GenMemoryDisplay], 1, 1, lists::TwoChoices, cur.memoryDisplayMode);
-    g.bChannel = channelNumberText(image[mem::GenBChannel]);
-    g.autoPowerOff =
-        rangedPosition(image[mem::GenAutoPowerOff], 15, 0, lists::AutoPowerOff, cur.autoPowerOff);
-    out.vfoB.step = rangedPosition(image[mem::GenBStep], 7, 1, lists::Step, current.vfoB.step);
-    g.channelNameEditable =
-        rangedPosition(image[mem::GenNameEditable], 2, 0, lists::TwoChoices, cur.channelNameEditable);
-    g.timeoutTimer = rangedPosition(image[mem::GenTimeout], 7, 2, lists::TimeoutTimer, cur.timeoutTimer);
+    g.openDisplayMode = rangedPosition(image, field::OpenDisplayMode, cur.openDisplayMode);
+    g.memoryDisplayMode = rangedPosition(image, field::MemoryDisplayMode, cur.memoryDisplayMode);
+    g.bChannel = channelNumberText(image, field::BChannel);
+    g.autoPowerOff = rangedPosition(image, field::AutoPowerOff, cur.autoPowerOff);
+    out.vfoB.step = rangedPosition(image, field::BStep, current.vfoB.step);
+    g.channelNameEditable = rangedPosition(image, field::NameEditable, cur.channelNameEditable);
+    g.timeoutTimer = rangedPosition(image, field::TimeoutTimer, cur.timeoutTimer);
 
     g.displayCharacters = bytesToText(image.data() + mem::PowerOnText, mem::PowerOnTextSize);
     g.password = bytesToText(image.data() + mem::Password, mem::PasswordSize);
@@ -113,19 +103,19 @@ void decodeVfo(const MemoryImage &image, std::size_t base, bool sideA, const Vfo
     v.rxTone = storedTonePosition(s[mem::VfoRxTone], s[mem::VfoRxTone + 1]);
     v.txTone = storedTonePosition(s[mem::VfoTxTone], s[mem::VfoTxTone + 1]);
     const std::uint8_t flags = s[mem::VfoFlags];
-    v.power = powerFromBits(flags);
-    v.busyLock = bit(flags, 2);
-    v.scanAdd = bit(flags, 3);
-    v.bandwidth = bit(flags, 4);
-    v.txProhibit = bit(flags, 5);
+    v.power = powerFromBits(flags, field::VfoPower);
+    v.busyLock = getField(flags, field::VfoBusyLock);
+    v.scanAdd = getField(flags, field::VfoScanAdd);
+    v.bandwidth = getField(flags, field::VfoBandwidth);
+    v.txProhibit = getField(flags, field::VfoTxProhibit);
     if (sideA) {
-        v.scramble = bit(flags, 6);
-        v.companding = bit(flags, 7);
+        v.scramble = getField(flags, field::VfoScramble);
+        v.companding = getField(flags, field::VfoCompanding);
     } else {
         v.scramble = cur.scramble;
         v.companding = cur.companding;
     }
-    v.shift = listPosition(s[mem::VfoShift], lists::Shift, cur.shift);
+    v.shift = listPosition(getField(image, field::VfoShift, base), field::VfoShift.listSize, cur.shift);
 }
 
 void decodeFm(const MemoryImage &image, FmSettings &fm) {
@@ -215,38 +205,44 @@ void encodeChannel(MemoryImage &w, int n, const Channel &c) {
     putTone(w, b + mem::ChRxTone, c.rxTone);
     putTone(w, b + mem::ChTxTone, c.txTone);
     put(w, b + mem::ChFlags,
-        c.power + 4LL * c.busyLock + 8LL * c.scanAdd + 16LL * c.bandwidth + 32LL * c.txProhibit +
-            mem::ChFlagFixed);
+        fieldTerm(field::ChPower, c.power) + fieldTerm(field::ChBusyLock, c.busyLock) +
+            fieldTerm(field::ChScanAdd, c.scanAdd) + fieldTerm(field::ChBandwidth, c.bandwidth) +
+            fieldTerm(field::ChTxProhibit, c.txProhibit) + fieldTerm(field::ChFixed, field::ChFixedValue));
 }
 
 void encodeGeneral(MemoryImage &w, const RadioConfig &config) {
     const GeneralSettings &g = config.general;
-    put(w, mem::GenADisplayMode, g.aDisplayMode);
+    put(w, field::ADisplayMode.offset, g.aDisplayMode);
     w[mem::GenFixedOne] = 1;
-    put(w, mem::GenAStep, config.vfoA.step);
-    put(w, mem::GenBDisplayMode, g.bDisplayMode);
-    put(w, mem::GenSquelch, g.squelchLevel);
+    put(w, field::AStep.offset, config.vfoA.step);
+    put(w, field::BDisplayMode.offset, g.bDisplayMode);
+    put(w, field::SquelchLevel.offset, g.squelchLevel);
     if (g.aChannel.isEmpty())
-        w[mem::GenAChannel] = mem::Empty;
+        w[field::AChannel.offset] = mem::Empty;
     else
-        put(w, mem::GenAChannel, leadingInteger(g.aChannel));
+        put(w, field::AChannel.offset, leadingInteger(g.aChannel));
     put(w, mem::GenBits1,
-        g.beep + 2LL * g.dualStandby + 4LL * g.batterySave + 8LL * g.keyLock + 16LL * g.radioMonitor + 32 +
-            64LL * g.scanMode + 128LL * g.radioSearchMode);
+        fieldTerm(field::Beep, g.beep) + fieldTerm(field::DualStandby, g.dualStandby) +
+            fieldTerm(field::BatterySave, g.batterySave) + fieldTerm(field::KeyLock, g.keyLock) +
+            fieldTerm(field::RadioMonitor, g.radioMonitor) + fieldTerm(field::Bits1Fixed, 1) +
+            fieldTerm(field::ScanMode, g.scanMode) + fieldTerm(field::RadioSearchMode, g.radioSearchMode));
     const int backlight = (g.backlight == 0 || g.backlight == 1) ? g.backlight : 2;
     put(w, mem::GenBits2,
-        g.keyLockMode + 4LL * g.rogerBeep + 8LL * g.powerOnPassword + 16LL * g.mainChannel +
-            32LL * g.squelchTail + 64LL * backlight);
+        fieldTerm(field::KeyLockMode, g.keyLockMode) + fieldTerm(field::RogerBeep, g.rogerBeep) +
+            fieldTerm(field::PowerOnPassword, g.powerOnPassword) +
+            fieldTerm(field::MainChannel, g.mainChannel) + fieldTerm(field::SquelchTail, g.squelchTail) +
+            fieldTerm(field::Backlight, backlight));
     // Assembled from the low bits of each field, so it always fits.
-    w[mem::GenBits3] =
-        std::uint8_t(((g.voxGain & 7) << 5) | ((g.voxDelay & 3) << 3) | 4 | 2 | (g.voxSwitch & 1));
-    put(w, mem::GenOpenDisplay, g.openDisplayMode);
-    put(w, mem::GenMemoryDisplay, g.memoryDisplayMode);
-    put(w, mem::GenBChannel, g.bChannel.isEmpty() ? 0 : leadingInteger(g.bChannel));
-    put(w, mem::GenAutoPowerOff, g.autoPowerOff);
-    put(w, mem::GenBStep, config.vfoB.step);
-    put(w, mem::GenNameEditable, g.channelNameEditable);
-    put(w, mem::GenTimeout, g.timeoutTimer);
+    w[mem::GenBits3] = fieldBits(field::VoxGain, g.voxGain) | fieldBits(field::VoxDelay, g.voxDelay) |
+                       fieldBits(field::VoxInhibitOnReceive, 1) | fieldBits(field::Bits3Fixed, 1) |
+                       fieldBits(field::VoxSwitch, g.voxSwitch);
+    put(w, field::OpenDisplayMode.offset, g.openDisplayMode);
+    put(w, field::MemoryDisplayMode.offset, g.memoryDisplayMode);
+    put(w, field::BChannel.offset, g.bChannel.isEmpty() ? 0 : leadingInteger(g.bChannel));
+    put(w, field::AutoPowerOff.offset, g.autoPowerOff);
+    put(w, field::BStep.offset, config.vfoB.step);
+    put(w, field::NameEditable.offset, g.channelNameEditable);
+    put(w, field::TimeoutTimer.offset, g.timeoutTimer);
 }
 
 void encodeVfo(MemoryImage &w, std::size_t base, const VfoSettings &v, bool sideA) {
@@ -254,11 +250,15 @@ void encodeVfo(MemoryImage &w, std::size_t base, const VfoSettings &v, bool side
     putBytes(w, base + mem::VfoOffset, offsetBytes(v.offset));
     putTone(w, base + mem::VfoRxTone, v.rxTone);
     putTone(w, base + mem::VfoTxTone, v.txTone);
-    const long long high = sideA ? 64LL * v.scramble + 128LL * v.companding : 192;
+    const long long high =
+        sideA ? fieldTerm(field::VfoScramble, v.scramble) + fieldTerm(field::VfoCompanding, v.companding)
+              : fieldTerm(field::VfoFixed, field::VfoFixedValue);
     put(w, base + mem::VfoFlags,
-        v.power + 4LL * v.busyLock + 8LL * v.scanAdd + 16LL * v.bandwidth + 32LL * v.txProhibit + high);
+        fieldTerm(field::VfoPower, v.power) + fieldTerm(field::VfoBusyLock, v.busyLock) +
+            fieldTerm(field::VfoScanAdd, v.scanAdd) + fieldTerm(field::VfoBandwidth, v.bandwidth) +
+            fieldTerm(field::VfoTxProhibit, v.txProhibit) + high);
     w[base + mem::VfoPad1] = mem::Empty;
-    put(w, base + mem::VfoShift, v.shift);
+    put(w, base + field::VfoShift.offset, v.shift);
     w[base + mem::VfoPad2] = mem::Empty;
 }
 

@@ -18,13 +18,7 @@ inline constexpr std::size_t ChRx = 0;      // 4 bytes BCD, byte 0 == 0xFF: chan
 inline constexpr std::size_t ChTx = 4;      // 4 bytes BCD, byte 4 == 0xFF: no TX frequency
 inline constexpr std::size_t ChRxTone = 8;  // 2 bytes, low byte first; 0xFF low byte: off
 inline constexpr std::size_t ChTxTone = 10; // 2 bytes
-inline constexpr std::size_t ChFlags = 12;  // bit field below
-inline constexpr unsigned ChFlagPowerMask = 0x03;
-inline constexpr unsigned ChFlagBusyLockBit = 2;
-inline constexpr unsigned ChFlagScanAddBit = 3;
-inline constexpr unsigned ChFlagBandwidthBit = 4;
-inline constexpr unsigned ChFlagTxProhibitBit = 5;
-inline constexpr unsigned ChFlagFixed = 0xC0; // bits 6 and 7 always written 1
+inline constexpr std::size_t ChFlags = 12;  // power, busy lock, scan add, bandwidth, TX prohibit (fieldmap.h)
 constexpr std::size_t channelOffset(int n) { return ChannelBase + std::size_t(n - 1) * ChannelRecordSize; }
 
 inline constexpr std::size_t UnusedAfterChannels = 1664; // ..1791, 0xFF
@@ -65,7 +59,7 @@ inline constexpr std::size_t VfoFreq = 0;    // 4 bytes BCD
 inline constexpr std::size_t VfoOffset = 4;  // 4 bytes BCD
 inline constexpr std::size_t VfoRxTone = 8;  // 2 bytes
 inline constexpr std::size_t VfoTxTone = 10; // 2 bytes
-inline constexpr std::size_t VfoFlags = 12;
+inline constexpr std::size_t VfoFlags = 12; // as a channel's, plus scramble and companding (fieldmap.h)
 inline constexpr std::size_t VfoPad1 = 13; // 0xFF
 inline constexpr std::size_t VfoShift = 14;
 inline constexpr std::size_t VfoPad2 = 15; // 0xFF
@@ -86,6 +80,7 @@ inline constexpr std::size_t FmVfo = 1956; // 2 bytes
 inline constexpr std::size_t UnusedAfterFm = 1958; // ..2015
 
 // Power calibration: sliders 3..5 at 2016..2018, sliders 0..2 at 2032..2034.
+inline constexpr std::size_t CalibrationArea = 2016; // two 16-byte blocks, sent to the radio only in calibration mode
 inline constexpr std::size_t CalibrationB = 2016;
 inline constexpr std::size_t CalibrationZero = 2019; // written 0x00
 inline constexpr std::size_t CalibrationPad1 = 2020; // ..2031 0xFF

@@ -14,7 +14,9 @@ int WriteTransaction::addressForStep(int step) const {
     if (step >= FirstBlockStep && step <= ImageBlockSteps)
         return (step - 3) * int(mem::BlockSize);
     if (step == CalibrationStepA || step == CalibrationStepB)
-        return m_options.calibrationMode ? 0x07E0 + (step - CalibrationStepA) * int(mem::BlockSize) : -1;
+        return m_options.calibrationMode
+                   ? int(mem::CalibrationArea) + (step - CalibrationStepA) * int(mem::BlockSize)
+                   : -1;
     if (step > CalibrationStepB && step <= LastBlockStep)
         return (step - 1) * int(mem::BlockSize);
     return -1;

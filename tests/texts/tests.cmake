@@ -1,0 +1,1 @@
+orlex_add_test(tst_listtables SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_listtables.cpp LIBS orlex_texts)
