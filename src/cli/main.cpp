@@ -23,8 +23,9 @@ int runHelp(const QStringList &args);
 int runVersion(const QStringList &args);
 
 const cli::Command commands[] = {
-    {"decode", "FILE.dat", "print the configuration held by a data file as JSON", cli::runDecode},
-    {"encode", "FILE.json -o OUT.dat", "write the data file of a JSON configuration", cli::runEncode},
+    {"decode", "FILE.dat [--used]", "print the configuration held by a data file as JSON", cli::runDecode},
+    {"encode", "FILE.json -o OUT.dat [--strict]", "write the data file of a JSON configuration",
+     cli::runEncode},
     // Channel CSV commands (src/cli/csvcommands.h).
     {"export-csv", "FILE.dat [-o OUT.csv]", "write the used channels as CSV (standard output by default)",
      cli::runExportCsv},
