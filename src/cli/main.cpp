@@ -44,12 +44,18 @@ const cli::Command commands[] = {
 };
 
 QByteArray helpText() {
+    // Summaries start in one column; a usage that reaches it puts its summary on the next line.
+    constexpr int summaryColumn = 35;
     QByteArray text = QByteArray("Usage: ") + cli::ProgramName + " COMMAND [ARGUMENTS]\n\nCommands:\n";
     for (const cli::Command &c : commands) {
         QByteArray line = QByteArray("  ") + c.name;
         if (*c.usage)
             line += QByteArray(" ") + c.usage;
-        text += line.leftJustified(34, ' ') + ' ' + c.summary + '\n';
+        if (line.size() > summaryColumn - 2)
+            line += '\n' + QByteArray(summaryColumn, ' ');
+        else
+            line = line.leftJustified(summaryColumn, ' ');
+        text += line + c.summary + '\n';
     }
     text += "\nThe JSON format is described in README.md (section \"Command-line tool\").\n";
     return text;

@@ -543,6 +543,37 @@ private slots:
         QVERIFY(help.out.contains("decode"));
         QVERIFY(help.out.contains("encode"));
     }
+
+    // Every summary starts in column 36; a usage that would run into it has its summary on the next line.
+    void helpColumns() {
+        const Run help = runCli({QStringLiteral("--help")});
+        QCOMPARE(help.exitCode, 0);
+        const QByteArray expected =
+            "Usage: orlex-k7-cli COMMAND [ARGUMENTS]\n"
+            "\n"
+            "Commands:\n"
+            "  decode FILE.dat [--used]         print the configuration held by a data file as JSON\n"
+            "  encode FILE.json -o OUT.dat [--strict]\n"
+            "                                   write the data file of a JSON configuration\n"
+            "  export-csv FILE.dat [-o OUT.csv]\n"
+            "                                   write the used channels as CSV (standard output by default)\n"
+            "  import-csv IN.csv -o OUT.dat [--into BASE.dat] [--first N] [--strict]\n"
+            "                                   put CSV rows into channels and write the data file\n"
+            "  diff A.dat B.dat                 list the fields in which two data files differ (exit 0 same, "
+            "1 "
+            "different)\n"
+            "  print FILE.dat -o OUT.pdf [--lang zh|en]\n"
+            "                                   write the programming-data report as a PDF (no display)\n"
+            "  read --port DEVICE_OR_NUMBER -o OUT.dat\n"
+            "                                   read the radio into a data file\n"
+            "  write --port DEVICE_OR_NUMBER FILE.dat [--force-band] [--calibration]\n"
+            "                                   write a data file into the radio\n"
+            "  --help                           show this help\n"
+            "  --version                        show the version\n"
+            "\n"
+            "The JSON format is described in README.md (section \"Command-line tool\").\n";
+        QCOMPARE(help.out, expected);
+    }
 };
 
 QTEST_GUILESS_MAIN(TstCli)
