@@ -13,6 +13,10 @@ QString filedialog::datFilter() {
     return QStringLiteral("DAT文件(*.dat);;AllFiles(*.*)");
 }
 
+QString filedialog::csvFilter() {
+    return QStringLiteral("CSV (*.csv);;AllFiles(*.*)");
+}
+
 void filedialog::setHook(Hook h) {
     hook() = std::move(h);
 }
@@ -28,4 +32,19 @@ QString filedialog::savePath(QWidget *parent, const QString &directory) {
         return hook()(Kind::Save, directory, datFilter());
     // No default suffix: a name typed without ".dat" is used as typed.
     return QFileDialog::getSaveFileName(parent, QString(), directory, datFilter());
+}
+
+QString filedialog::openCsvPath(QWidget *parent, const QString &directory) {
+    if (hook())
+        return hook()(Kind::Open, directory, csvFilter());
+    return QFileDialog::getOpenFileName(parent, QString(), directory, csvFilter());
+}
+
+QString filedialog::saveCsvPath(QWidget *parent, const QString &directory) {
+    if (hook())
+        return hook()(Kind::Save, directory, csvFilter());
+    QFileDialog dialog(parent, QString(), directory, csvFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }

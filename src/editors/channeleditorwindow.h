@@ -17,6 +17,8 @@ public:
     void startForm();
     // Takes an open frequency or name edit into the table (before a radio read or write).
     void commitOpenEdit();
+    // The channel (0..127) of the table's current cell; 0 when there is none.
+    int currentChannel() const;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

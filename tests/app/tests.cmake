@@ -8,3 +8,5 @@ orlex_add_test(tst_datafiles SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_datafiles.cpp
                LIBS orlex_app)
 orlex_add_test(tst_programstart SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_programstart.cpp
                LIBS orlex_app)
+orlex_add_test(tst_csvfiles SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_csvfiles.cpp
+               LIBS orlex_app)
