@@ -140,7 +140,9 @@ private slots:
         QCOMPARE(order, (QStringList{"MNFile", "MNEdit", "MNProgram", "MNCommPort", "MNLanguage", "MNHelp"}));
 
         const QList<std::pair<const char *, QStringList>> menus = {
-            {"MNFile", {"MNNew", "MNOpen", "MNSave", "MNPrint", "MNLine1", "MNQuit"}},
+            {"MNFile",
+             {"MNNew", "MNOpen", "MNSave", "MNPrint", "MNLine1", "MNQuit", "MNLineCsv", "MNImportCsv",
+              "MNExportCsv"}},
             {"MNEdit", {"MNModel", "MNDTMF", "MNOption", "MNDebug", "MNFMset"}},
             {"MNProgram", {"MNRead", "MNWrite"}},
             {"MNLanguage", {"MNChinese", "MNEnglish"}},
