@@ -17,6 +17,8 @@ public:
     void startForm();
     // Takes an open frequency or name edit into the table (before a radio read or write).
     void commitOpenEdit();
+    // Closes an open editor without taking what it holds.
+    void cancelOpenEdit();
     // The channel (0..127) of the table's current cell; 0 when there is none.
     int currentChannel() const;
 

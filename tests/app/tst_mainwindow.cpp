@@ -141,9 +141,10 @@ private slots:
 
         const QList<std::pair<const char *, QStringList>> menus = {
             {"MNFile",
-             {"MNNew", "MNOpen", "MNSave", "MNPrint", "MNLine1", "MNQuit", "MNLineCsv", "MNImportCsv",
-              "MNExportCsv"}},
-            {"MNEdit", {"MNModel", "MNDTMF", "MNOption", "MNDebug", "MNFMset"}},
+             {"MNNew", "MNOpen", "MNSave", "MNPrint", "MNLine1", "MNQuit", "MNLine3", "MNRecent1",
+              "MNRecent2", "MNRecent3", "MNRecent4", "MNRecent5", "MNLineCsv", "MNImportCsv", "MNExportCsv"}},
+            {"MNEdit",
+             {"MNModel", "MNDTMF", "MNOption", "MNDebug", "MNFMset", "MNLine2", "MNUndo", "MNRedo"}},
             {"MNProgram", {"MNRead", "MNWrite"}},
             {"MNLanguage", {"MNChinese", "MNEnglish"}},
             {"MNHelp", {"MNF1", "MNAbout"}},
@@ -179,8 +180,10 @@ private slots:
         QTest::addColumn<QString>("editor");
         QTest::addColumn<int>("widthTwips");
         QTest::addColumn<int>("heightTwips");
-        QTest::newRow("channels") << "MNModel" << "Form1" << 12635 << 7200;
-        QTest::newRow("FM") << "MNFMset" << "Form5" << 8205 << 4800;
+        QTest::newRow("channels") << "MNModel"
+                                  << "Form1" << 12635 << 7200;
+        QTest::newRow("FM") << "MNFMset"
+                            << "Form5" << 8205 << 4800;
     }
     void editorsOpenAtTheirDesignedSize() {
         QFETCH(QString, command);
@@ -272,7 +275,10 @@ private slots:
     void quitCancelKeepsRunning() {
         QFETCH(int, answer);
         start();
-        m_doc->setChannel(0, newChannel(QStringLiteral("145.00000")));
+        // Loaded, not edited: the quit question is asked, not the save question of a modified document.
+        RadioConfig loaded = m_doc->config();
+        loaded.channels[0] = newChannel(QStringLiteral("145.00000"));
+        m_doc->setConfig(loaded);
         BoxRecorder boxes({answer, answer});
         action("MNQuit")->trigger();
         QCOMPARE(boxes.shown.size(), 1);
