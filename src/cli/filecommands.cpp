@@ -82,9 +82,10 @@ int runEncode(const QStringList &arguments) {
     for (const QString &warning : warnings)
         fail(QStringLiteral("%1: %2").arg(inputName(path), warning));
     if (strict && !warnings.isEmpty())
-        return fail(QStringLiteral("%1: %2 values the windows would refuse; nothing written (--strict)")
+        return fail(QStringLiteral("%1: %2 %3 the windows would refuse; nothing written (--strict)")
                         .arg(inputName(path))
-                        .arg(warnings.size()));
+                        .arg(warnings.size())
+                        .arg(warnings.size() == 1 ? QStringLiteral("value") : QStringLiteral("values")));
     const MemoryImage image = encode(config, MemoryImage{});
     if (isStandardStream(output))
         return outOrFail(datfile::fileBytes(image));

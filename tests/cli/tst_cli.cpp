@@ -501,9 +501,16 @@ private slots:
         QTest::newRow("warning") << tooLong << false << 0 << warning
                                  << QByteArray::fromHex("00256514 00256514 FFFF FFFF FC");
         QTest::newRow("strict") << tooLong << true << 1
-                                << warning + "orlex-k7-cli: FILE: 1 values the windows would refuse; nothing "
+                                << warning + "orlex-k7-cli: FILE: 1 value the windows would refuse; nothing "
                                              "written (--strict)\n"
                                 << QByteArray();
+        QTest::newRow("strict, two")
+            << QByteArray(R"({"channels": [{"rx": 146.525, "name": "TOOLONG"}], "vfoB": {"frequency": 480}})")
+            << true << 1
+            << warning + "orlex-k7-cli: FILE: vfoB.frequency: warning: \"480.00000\" is outside the band "
+                         "A:136-173.995MHz B:400-469.995MHz\n"
+                         "orlex-k7-cli: FILE: 2 values the windows would refuse; nothing written (--strict)\n"
+            << QByteArray();
         QTest::newRow("strict, all taken")
             << QByteArray(R"({"channels": [{"rx": "146.525", "power": "low", "name": "SIXCHR"}]})") << true
             << 0 << QByteArray() << QByteArray::fromHex("00256514 00256514 FFFF FFFF FC");
