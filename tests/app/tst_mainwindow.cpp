@@ -142,7 +142,7 @@ private slots:
         const QList<std::pair<const char *, QStringList>> menus = {
             {"MNFile",
              {"MNNew", "MNOpen", "MNSave", "MNPrint", "MNLine1", "MNQuit", "MNLine3", "MNRecent1",
-              "MNRecent2", "MNRecent3", "MNRecent4", "MNRecent5"}},
+              "MNRecent2", "MNRecent3", "MNRecent4", "MNRecent5", "MNLineCsv", "MNImportCsv", "MNExportCsv"}},
             {"MNEdit",
              {"MNModel", "MNDTMF", "MNOption", "MNDebug", "MNFMset", "MNLine2", "MNUndo", "MNRedo"}},
             {"MNProgram", {"MNRead", "MNWrite"}},
