@@ -16,6 +16,10 @@ QString filedialog::datFilter() {
     return lang::pick("DAT文件(*.dat);;AllFiles(*.*)", "DAT files (*.dat);;All files (*.*)");
 }
 
+QString filedialog::csvFilter() {
+    return lang::pick("CSV文件(*.csv);;AllFiles(*.*)", "CSV files (*.csv);;All files (*.*)");
+}
+
 void filedialog::setHook(Hook h) {
     hook() = std::move(h);
 }
@@ -43,4 +47,19 @@ QString filedialog::savePath(QWidget *parent, const QString &start) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return withDatSuffix(dialog.selectedFiles().constFirst());
+}
+
+QString filedialog::openCsvPath(QWidget *parent, const QString &start) {
+    if (hook())
+        return hook()(Kind::Open, start, csvFilter());
+    return QFileDialog::getOpenFileName(parent, QString(), start, csvFilter());
+}
+
+QString filedialog::saveCsvPath(QWidget *parent, const QString &start) {
+    if (hook())
+        return hook()(Kind::Save, start, csvFilter());
+    QFileDialog dialog(parent, QString(), start, csvFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }

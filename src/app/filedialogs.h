@@ -12,6 +12,8 @@ enum class Kind { Open, Save };
 
 // The filter of both dialogs, in the language of the moment.
 QString datFilter();
+// The filter of the channel CSV dialogs (File > Import CSV, Export CSV).
+QString csvFilter();
 
 // A hook gets the kind, where the dialog starts (a folder, or for Save the proposed file) and the filter, and
 // returns the chosen path ("" = cancelled). An empty hook shows the real dialogs.
@@ -25,4 +27,6 @@ QString savePath(QWidget *parent, const QString &start);
 
 // `path` with ".dat" added when its file name has no extension.
 QString withDatSuffix(const QString &path);
+QString openCsvPath(QWidget *parent, const QString &start);
+QString saveCsvPath(QWidget *parent, const QString &start);
 } // namespace filedialog

@@ -3,6 +3,7 @@
 #include "app/aboutdialog.h"
 #include "app/bandcombobox.h"
 #include "app/comparewindow.h"
+#include "app/csvimportdialog.h"
 #include "app/filedialogs.h"
 #include "app/hidingsubwindow.h"
 #include "app/portchooser.h"
@@ -15,7 +16,9 @@
 #include "editors/optionalfeatureswindow.h"
 #include "files/backups.h"
 #include "files/datfile.h"
+#include "files/inputfile.h"
 #include "files/recentfiles.h"
+#include "files/savefile.h"
 #include "files/settingsstore.h"
 #include "gui/clock.h"
 #include "gui/document.h"
@@ -61,6 +64,8 @@ constexpr Caption MenuCaptions[] = {
     {"MNSave", "保存(&S)", "Save(&S)"},
     {"MNPrint", "打印(&P)", "Print(&P)"},
     {"MNQuit", "退出(&Q)", "Quit(&Q)"},
+    {"MNImportCsv", "导入CSV(&I)…", "Import CSV(&I)…"},
+    {"MNExportCsv", "导出CSV(&X)…", "Export CSV(&X)…"},
     {"MNEdit", "编辑(&E)", "Edit(&E)"},
     {"MNModel", "信道编辑(&M)", "Channel Edit(&M)"},
     {"MNDTMF", "DTMF信令(&D)", "DTMF(&D)"},
@@ -124,6 +129,7 @@ MainWindow::MainWindow(Document &document, const QString &portFilePath, QWidget 
     resize(1024, 720);
 
     createMenus();
+    createCsvCommands();
     createStrip();
     m_mdiArea = new QMdiArea;
     m_mdiArea->setObjectName(QStringLiteral("MdiArea"));
@@ -244,6 +250,14 @@ void MainWindow::createMenus() {
     addCommand(help, "MNF1", QKeySequence(Qt::Key_F1))->setEnabled(false);
     connect(addCommand(help, "MNAbout", QKeySequence(Qt::CTRL | Qt::Key_A)), &QAction::triggered, this,
             &MainWindow::showAbout);
+}
+
+// Appended after the File menu's own entries.
+void MainWindow::createCsvCommands() {
+    QMenu *file = menuBar()->findChild<QMenu *>(QStringLiteral("MNFile"));
+    file->addSeparator()->setObjectName(QStringLiteral("MNLineCsv"));
+    connect(addCommand(file, "MNImportCsv"), &QAction::triggered, this, &MainWindow::importCsv);
+    connect(addCommand(file, "MNExportCsv"), &QAction::triggered, this, &MainWindow::exportCsv);
 }
 
 void MainWindow::createStrip() {
@@ -690,6 +704,65 @@ void MainWindow::undo() {
 void MainWindow::redo() {
     commitOpenEdits();
     m_document.redo();
+}
+
+void MainWindow::importCsv() {
+    disarmBandList();
+    const QString path = filedialog::openCsvPath(this, dialogFolder());
+    if (path.isEmpty())
+        return;
+    recent::setFolder(QFileInfo(path).absolutePath());
+    commitOpenEdits();
+    const inputfile::Result input = inputfile::read(path, channelcsv::SizeLimit, inputfile::Oversize::Refuse);
+    if (input.error != inputfile::Error::None) {
+        LocalizedMsgBox(lang::pick("读取文件失败！", "Reading the file failed!"), msgbox::StyleStop,
+                        lang::pick("错误", "Mistake"));
+        return;
+    }
+    const channelcsv::ImportResult check =
+        channelcsv::importChannels(input.bytes, m_document.config(), channelcsv::Placement::FromChannel);
+    if (!check.error.isEmpty()) {
+        // The reason comes from the CSV reader, in English.
+        LocalizedMsgBox(lang::pick("不是频道CSV文件！", "Not a channel CSV file!") + QLatin1Char('\n') +
+                            check.error,
+                        msgbox::StyleStop, lang::pick("错误", "Mistake"));
+        return;
+    }
+    CsvImportDialog preview(input.bytes, m_document.config(), m_channelEditor->currentChannel() + 1, this);
+    if (preview.exec() != QDialog::Accepted || preview.result().takenCount() == 0)
+        return;
+    applyImportedChannels(preview.result(), QFileInfo(path).fileName());
+    showEditor(m_channelFrame);
+}
+
+void MainWindow::applyImportedChannels(const channelcsv::ImportResult &import, const QString &fileName) {
+    // An imported channel is not a newly typed one: its Band cell shows the list's entry.
+    for (const channelcsv::RowOutcome &row : import.rows) {
+        if (row.taken())
+            m_document.setNewChannelBandText(row.channel - 1, false);
+    }
+    // The whole import is one undo step.
+    m_document.apply(
+        ChangeText(QStringLiteral("导入CSV %1").arg(fileName), QStringLiteral("Import CSV %1").arg(fileName)),
+        import.config);
+}
+
+void MainWindow::exportCsv() {
+    const QString path = filedialog::saveCsvPath(this, dialogFolder());
+    if (path.isEmpty())
+        return;
+    recent::setFolder(QFileInfo(path).absolutePath());
+    commitOpenEdits();
+    const channelcsv::ExportResult csv = channelcsv::exportChannels(m_document.config());
+    if (!savefile::write(path, csv.text).isEmpty()) {
+        LocalizedMsgBox(lang::pick("保存文件失败！", "Saving the file failed!"), msgbox::StyleStop,
+                        lang::pick("错误", "Mistake"));
+        return;
+    }
+    // Channels written otherwise than they show (the reasons come from the CSV writer, in English).
+    if (!csv.warnings.isEmpty())
+        LocalizedMsgBox(csv.warnings.join(QLatin1Char('\n')), msgbox::StyleExclamation,
+                        lang::pick("提示", "Note"));
 }
 
 void MainWindow::commitOpenEdits() {

@@ -3,6 +3,7 @@
 // MDI area holding every editor window. It holds no radio data; it dispatches commands to the Document and
 // the editor windows.
 
+#include "files/channelcsv.h"
 #include "files/datfile.h"
 
 #include <QMainWindow>
@@ -85,6 +86,8 @@ public slots:
     void undo();
     void redo();
     void printReport();
+    void importCsv();
+    void exportCsv();
     void showPortChooser();
     void readRadio();
     void writeRadio();
@@ -109,6 +112,9 @@ private:
     void createEditors();
     // Takes a value still being typed in the channel table or the optional features into the document.
     void commitOpenEdits();
+    void createCsvCommands();
+    // Puts the channels of a CSV import into the document as one change.
+    void applyImportedChannels(const channelcsv::ImportResult &import, const QString &fileName);
     QAction *addCommand(QMenu *menu, const char *name, const QKeySequence &shortcut = {});
     void retranslate();
     void updateClockPanels();

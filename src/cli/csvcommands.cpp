@@ -17,8 +17,6 @@ namespace cli {
 
 namespace {
 
-constexpr qint64 CsvSizeLimit = 16 << 20; // a repeater directory of many thousand rows
-
 // One line on stderr as it stands (the "FILE:LINE: reason" lines carry no program name).
 void errorLine(const QString &line) {
     const QByteArray bytes = messageText(line, std::numeric_limits<int>::max()).toUtf8() + '\n';
@@ -85,7 +83,8 @@ int runImportCsv(const QStringList &arguments) {
             return Failure;
         current = *opened;
     }
-    const std::optional<QByteArray> text = readInput(path, CsvSizeLimit, inputfile::Oversize::Refuse);
+    const std::optional<QByteArray> text =
+        readInput(path, channelcsv::SizeLimit, inputfile::Oversize::Refuse);
     if (!text)
         return Failure;
     const channelcsv::ImportResult result = channelcsv::importChannels(

@@ -23,9 +23,12 @@ constexpr qint64 JsonSizeLimit = 1 << 20; // a whole configuration takes about 4
 
 } // namespace
 
-int runDecode(const QStringList &args) {
+int runDecode(const QStringList &arguments) {
+    QStringList args = arguments;
+    const bool usedOnly = args.removeAll(QStringLiteral("--used")) > 0;
     if (args.size() != 1 || !isInputArgument(args.first()))
-        return fail(QStringLiteral("usage: %1 decode FILE.dat").arg(QLatin1String(ProgramName)), Usage);
+        return fail(QStringLiteral("usage: %1 decode FILE.dat [--used]").arg(QLatin1String(ProgramName)),
+                    Usage);
     const QString path = args.first();
     const std::optional<QByteArray> contents =
         readInput(path, datfile::FileSize, inputfile::Oversize::Truncate);
@@ -37,15 +40,18 @@ int runDecode(const QStringList &args) {
                         .arg(inputName(path)));
     // What a freshly started program shows after opening the file.
     const RadioConfig config = decode(*image, RadioConfig{});
-    return outOrFail(QJsonDocument(configjson::toJson(config)).toJson(QJsonDocument::Indented));
+    const configjson::Channels channels = usedOnly ? configjson::Channels::Used : configjson::Channels::All;
+    return outOrFail(QJsonDocument(configjson::toJson(config, channels)).toJson(QJsonDocument::Indented));
 }
 
 int runEncode(const QStringList &arguments) {
     QStringList args = arguments;
     QString output;
+    const bool strict = args.removeAll(QStringLiteral("--strict")) > 0;
     const bool optionOk = takeOption(args, QStringLiteral("-o"), QStringLiteral("--output"), &output);
     if (!optionOk || output.isEmpty() || args.size() != 1 || !isInputArgument(args.first()))
-        return fail(QStringLiteral("usage: %1 encode FILE.json -o OUT.dat").arg(QLatin1String(ProgramName)),
+        return fail(QStringLiteral("usage: %1 encode FILE.json -o OUT.dat [--strict]")
+                        .arg(QLatin1String(ProgramName)),
                     Usage);
     const QString path = args.first();
     if (isStandardStream(output) && isatty(fileno(stdout)) == 1)
@@ -69,9 +75,17 @@ int runEncode(const QStringList &arguments) {
 
     // A freshly started program whose editors hold the JSON's values; the previous write image is all 0x00.
     RadioConfig config;
-    const QString error = configjson::apply(doc.object(), config);
+    QStringList warnings;
+    const QString error = configjson::apply(doc.object(), config, &warnings);
     if (!error.isEmpty())
         return fail(QStringLiteral("%1: %2").arg(inputName(path), error));
+    for (const QString &warning : warnings)
+        fail(QStringLiteral("%1: %2").arg(inputName(path), warning));
+    if (strict && !warnings.isEmpty())
+        return fail(QStringLiteral("%1: %2 %3 the windows would refuse; nothing written (--strict)")
+                        .arg(inputName(path))
+                        .arg(warnings.size())
+                        .arg(warnings.size() == 1 ? QStringLiteral("value") : QStringLiteral("values")));
     const MemoryImage image = encode(config, MemoryImage{});
     if (isStandardStream(output))
         return outOrFail(datfile::fileBytes(image));

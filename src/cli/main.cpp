@@ -23,8 +23,9 @@ int runHelp(const QStringList &args);
 int runVersion(const QStringList &args);
 
 const cli::Command commands[] = {
-    {"decode", "FILE.dat", "print the configuration held by a data file as JSON", cli::runDecode},
-    {"encode", "FILE.json -o OUT.dat", "write the data file of a JSON configuration", cli::runEncode},
+    {"decode", "FILE.dat [--used]", "print the configuration held by a data file as JSON", cli::runDecode},
+    {"encode", "FILE.json -o OUT.dat [--strict]", "write the data file of a JSON configuration",
+     cli::runEncode},
     // Channel CSV commands (src/cli/csvcommands.h).
     {"export-csv", "FILE.dat [-o OUT.csv]", "write the used channels as CSV (standard output by default)",
      cli::runExportCsv},
@@ -47,12 +48,18 @@ const cli::Command commands[] = {
 };
 
 QByteArray helpText() {
+    // Summaries start in one column; a usage that reaches it puts its summary on the next line.
+    constexpr int summaryColumn = 35;
     QByteArray text = QByteArray("Usage: ") + cli::ProgramName + " COMMAND [ARGUMENTS]\n\nCommands:\n";
     for (const cli::Command &c : commands) {
         QByteArray line = QByteArray("  ") + c.name;
         if (*c.usage)
             line += QByteArray(" ") + c.usage;
-        text += line.leftJustified(34, ' ') + ' ' + c.summary + '\n';
+        if (line.size() > summaryColumn - 2)
+            line += '\n' + QByteArray(summaryColumn, ' ');
+        else
+            line = line.leftJustified(summaryColumn, ' ');
+        text += line + c.summary + '\n';
     }
     text += "\nThe JSON format is described in README.md (section \"Command-line tool\").\n";
     return text;

@@ -98,3 +98,8 @@ void ChannelEditorWindow::mousePressEvent(QMouseEvent *event) {
     m_grid->finishEdit();
     QWidget::mousePressEvent(event);
 }
+
+int ChannelEditorWindow::currentChannel() const {
+    const int row = m_grid->currentIndex().row();
+    return row < 0 ? 0 : row;
+}

@@ -19,6 +19,8 @@ public:
     void commitOpenEdit();
     // Closes an open editor without taking what it holds.
     void cancelOpenEdit();
+    // The channel (0..127) of the table's current cell; 0 when there is none.
+    int currentChannel() const;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

@@ -14,6 +14,9 @@
 
 namespace channelcsv {
 
+// The largest CSV read: a repeater directory of many thousand rows.
+inline constexpr qint64 SizeLimit = 16 << 20;
+
 // The export header, in its order.
 QStringList columns();
 

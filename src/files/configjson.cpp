@@ -1,10 +1,12 @@
 #include "files/configjson.h"
 
 #include "files/messagetext.h"
-#include "image/choicelists.h"
+#include "image/bands.h"
+#include "image/channelinput.h"
 #include "image/codecs.h"
 #include "image/memorymap.h"
 #include "image/tones.h"
+#include "texts/listtables.h"
 
 #include <QJsonArray>
 #include <QRegularExpression>
@@ -17,9 +19,14 @@ QString toneName(int position) {
     return toneEntry(position);
 } // "" for off
 
-QJsonArray channelArray(const RadioConfig &config) {
+QJsonArray channelArray(const RadioConfig &config, bool usedOnly) {
     QJsonArray channels;
     for (const Channel &c : config.channels) {
+        // `null` reads back as exactly such a channel, so leaving one out this way loses nothing.
+        if (usedOnly && c == Channel{}) {
+            channels.append(QJsonValue::Null);
+            continue;
+        }
         channels.append(QJsonObject{
             {"rx", c.rx},
             {"tx", c.tx},
@@ -33,6 +40,8 @@ QJsonArray channelArray(const RadioConfig &config) {
             {"name", c.name},
         });
     }
+    while (usedOnly && !channels.isEmpty() && channels.last().isNull())
+        channels.removeLast();
     return channels;
 }
 
@@ -114,6 +123,12 @@ public:
             m_error = path + QStringLiteral(": ") + message;
     }
 
+    // A value the format takes but the windows would not: it is kept, and reported.
+    void warn(const QString &path, const QString &message) {
+        m_warnings << path + QStringLiteral(": warning: ") + message;
+    }
+    const QStringList &warnings() const { return m_warnings; }
+
     // Rejects names that the format does not have (a typing error would otherwise be ignored silently).
     void onlyKnown(const QJsonObject &o, const QString &path, const QStringList &known) {
         for (auto it = o.begin(); it != o.end(); ++it) {
@@ -146,8 +161,34 @@ public:
         target = int(d);
     }
 
-    void choice(const QJsonObject &o, const QString &path, const char *key, int listSize, int &target) {
-        integer(o, path, key, 0, listSize - 1, target);
+    // A list entry: its position as a number, or its English text as the list shows it (case and blanks
+    // around it do not matter). `alias` holds further texts for the same positions.
+    void choice(const QJsonObject &o, const QString &path, const char *key, const ChoiceList &list,
+                int &target, const ChoiceList &alias = {}) {
+        choiceIn(o, path, key, list.texts(English), alias.texts(English), 0, list.size() - 1, target);
+    }
+
+    void choiceIn(const QJsonObject &o, const QString &path, const char *key, const QStringList &texts,
+                  const QStringList &alias, int lowest, int highest, int &target) {
+        if (!o.contains(QLatin1String(key)))
+            return;
+        const QJsonValue v = o.value(QLatin1String(key));
+        const QString p = join(path, QLatin1String(key));
+        if (!v.isString()) {
+            integerValue(v, p, lowest, highest, target);
+            return;
+        }
+        const QString t = v.toString().trimmed();
+        for (const QStringList &entries : {texts, alias}) {
+            for (int i = 0; i < entries.size(); ++i) {
+                if (entries.at(i).compare(t, Qt::CaseInsensitive) == 0) {
+                    target = i;
+                    return;
+                }
+            }
+        }
+        fail(p, QStringLiteral("\"%1\" is not an entry of the list (%2)")
+                    .arg(messageText(v.toString()), texts.join(QStringLiteral(", "))));
     }
 
     void boolean(const QJsonObject &o, const QString &path, const char *key, bool &target) {
@@ -184,17 +225,19 @@ public:
 
     // A radio frequency: the stored form ("146.52500", also with the hex letters an unusual image shows) is
     // taken as it is; a plain number in MHz is put on the channel raster as the editors do.
+    // A JSON number is taken as the plain number it shows (146.525 as "146.525").
     void frequency(const QJsonObject &o, const QString &path, const char *key, bool allowEmpty,
                    QString &target) {
         QString t;
-        if (!string(o, path, key, t))
+        bool fromNumber = false;
+        if (!stringOrNumber(o, path, key, t, fromNumber))
             return;
         const QString p = join(path, QLatin1String(key));
         static const QRegularExpression stored(QStringLiteral("^[0-9A-F]{3}\\.[0-9A-F]{5}$"));
         static const QRegularExpression number(QStringLiteral("^[0-9]{1,3}(\\.[0-9]*)?$"));
         if (t.isEmpty() && allowEmpty) {
             target = t;
-        } else if (stored.match(t).hasMatch()) {
+        } else if (!fromNumber && stored.match(t).hasMatch()) {
             target = t;
         } else if (number.match(t).hasMatch()) {
             QString n = normalizeFreq(t);
@@ -209,8 +252,11 @@ public:
 
     void offset(const QJsonObject &o, const QString &path, const char *key, QString &target) {
         QString t;
-        if (!string(o, path, key, t))
+        bool fromNumber = false;
+        if (!stringOrNumber(o, path, key, t, fromNumber))
             return;
+        if (fromNumber)
+            t = withoutTrailingZeros(t);
         static const QRegularExpression number(QStringLiteral("^[0-9]{1,3}(\\.[0-9]*)?$"));
         if (!number.match(t).hasMatch()) {
             fail(join(path, QLatin1String(key)),
@@ -241,11 +287,11 @@ public:
 
     // An FM frequency between 87 and 108 MHz, kept on the 0.05 MHz step; "" for none.
     void fmFrequency(const QString &p, const QJsonValue &v, QString &target) {
-        if (!v.isString()) {
+        if (!v.isString() && !v.isDouble()) {
             fail(p, QStringLiteral("must be a text such as \"98.10\" or \"\""));
             return;
         }
-        const QString t = v.toString();
+        const QString t = v.isDouble() ? withoutTrailingZeros(numberText(v.toDouble())) : v.toString();
         if (t.isEmpty()) {
             target = t;
             return;
@@ -319,6 +365,32 @@ public:
     }
 
 private:
+    // Five decimals: the 10 Hz digit of the stored form; normalizeFreq cuts anything finer anyway.
+    static QString numberText(double d) { return QString::number(d, 'f', 5); }
+
+    static QString withoutTrailingZeros(QString t) {
+        if (t.contains(QLatin1Char('.'))) {
+            while (t.endsWith(QLatin1Char('0')))
+                t.chop(1);
+            if (t.endsWith(QLatin1Char('.')))
+                t.chop(1);
+        }
+        return t;
+    }
+
+    bool stringOrNumber(const QJsonObject &o, const QString &path, const char *key, QString &target,
+                        bool &fromNumber) {
+        if (!o.contains(QLatin1String(key)))
+            return false;
+        const QJsonValue v = o.value(QLatin1String(key));
+        fromNumber = v.isDouble();
+        if (fromNumber) {
+            target = numberText(v.toDouble());
+            return true;
+        }
+        return string(o, path, key, target);
+    }
+
     bool string(const QJsonObject &o, const QString &path, const char *key, QString &target) {
         if (!o.contains(QLatin1String(key)))
             return false;
@@ -332,9 +404,42 @@ private:
     }
 
     QString m_error;
+    QStringList m_warnings;
 };
 
-void readChannel(Reader &r, const QJsonValue &value, const QString &p, Channel &c) {
+// What the channel table would not take of a frequency given for a channel.
+void checkChannelFrequency(Reader &r, const QJsonObject &o, const QString &p, const char *key,
+                           const QString &value, int band) {
+    if (!o.contains(QLatin1String(key)) || value.isEmpty())
+        return;
+    const QString at = Reader::join(p, QLatin1String(key));
+    switch (typedChannelFrequency(value, band).status) {
+    case TypedFrequency::NotNumber:
+        r.warn(at, QStringLiteral("\"%1\" is not a frequency the channel table takes").arg(value));
+        break;
+    case TypedFrequency::OutOfBand:
+        r.warn(at, QStringLiteral("\"%1\" is outside the band %2").arg(value, bandText(band)));
+        break;
+    case TypedFrequency::Stored:
+    case TypedFrequency::Empty:
+        break;
+    }
+}
+
+void checkChannelName(Reader &r, const QJsonObject &o, const QString &p, const QString &name) {
+    if (!o.contains(QLatin1String("name")))
+        return;
+    const QString at = p + QStringLiteral(".name");
+    if (name.size() > ChannelNameTypedLength)
+        r.warn(at, QStringLiteral("\"%1\" is longer than the %2 characters the channel table takes")
+                       .arg(messageText(name))
+                       .arg(ChannelNameTypedLength));
+    else if (typedChannelName(name) != name)
+        r.warn(at, QStringLiteral("\"%1\" typed into the channel table becomes \"%2\"")
+                       .arg(messageText(name), typedChannelName(name)));
+}
+
+void readChannel(Reader &r, const QJsonValue &value, const QString &p, int band, Channel &c) {
     if (value.isNull()) {
         c = Channel{};
         return;
@@ -355,12 +460,18 @@ void readChannel(Reader &r, const QJsonValue &value, const QString &p, Channel &
     r.frequency(o, p, "tx", true, c.tx);
     r.tone(o, p, "rxTone", c.rxTone);
     r.tone(o, p, "txTone", c.txTone);
-    r.choice(o, p, "power", lists::Power, c.power);
-    r.choice(o, p, "busyLock", lists::TwoChoices, c.busyLock);
-    r.choice(o, p, "scanAdd", lists::TwoChoices, c.scanAdd);
-    r.choice(o, p, "bandwidth", lists::TwoChoices, c.bandwidth);
-    r.choice(o, p, "txProhibit", lists::TwoChoices, c.txProhibit);
+    r.choice(o, p, "power", listtables::Power, c.power);
+    r.choice(o, p, "busyLock", listtables::BusyLock, c.busyLock);
+    r.choice(o, p, "scanAdd", listtables::ScanAdd, c.scanAdd);
+    // The channel list spells "Narror"; the VFO list's "Narrow" and "Wide" are taken too.
+    r.choice(o, p, "bandwidth", listtables::ChannelBandwidth, c.bandwidth, listtables::VfoBandwidth);
+    r.choice(o, p, "txProhibit", listtables::TxProhibit, c.txProhibit);
     r.text(o, p, "name", 8, c.name);
+    if (!r.failed()) {
+        checkChannelFrequency(r, o, p, "rx", c.rx, band);
+        checkChannelFrequency(r, o, p, "tx", c.tx, band);
+        checkChannelName(r, o, p, c.name);
+    }
     if (rx.isEmpty() && !c.tx.isEmpty())
         r.fail(p + QStringLiteral(".tx"),
                QStringLiteral("a channel without \"rx\" cannot have a transmit frequency"));
@@ -369,53 +480,61 @@ void readChannel(Reader &r, const QJsonValue &value, const QString &p, Channel &
 void readGeneral(Reader &r, const QJsonObject &o, GeneralSettings &g) {
     const QString p = QStringLiteral("general");
     r.onlyKnown(o, p, generalObject(g).keys());
-    r.choice(o, p, "aDisplayMode", lists::TwoChoices, g.aDisplayMode);
-    r.choice(o, p, "bDisplayMode", lists::TwoChoices, g.bDisplayMode);
-    r.choice(o, p, "beep", lists::TwoChoices, g.beep);
-    r.choice(o, p, "keyLock", lists::TwoChoices, g.keyLock);
-    r.choice(o, p, "scanMode", lists::TwoChoices, g.scanMode);
-    r.choice(o, p, "keyLockMode", lists::KeyLockMode, g.keyLockMode);
-    r.choice(o, p, "radioSearchMode", lists::TwoChoices, g.radioSearchMode);
-    r.choice(o, p, "radioMonitor", lists::TwoChoices, g.radioMonitor);
-    r.choice(o, p, "squelchTail", lists::TwoChoices, g.squelchTail);
-    r.choice(o, p, "autoPowerOff", lists::AutoPowerOff, g.autoPowerOff);
-    r.choice(o, p, "openDisplayMode", lists::OpenDisplayMode, g.openDisplayMode);
-    r.choice(o, p, "channelNameEditable", lists::TwoChoices, g.channelNameEditable);
+    r.choice(o, p, "aDisplayMode", listtables::DisplayMode, g.aDisplayMode);
+    r.choice(o, p, "bDisplayMode", listtables::DisplayMode, g.bDisplayMode);
+    r.choice(o, p, "beep", listtables::OffOn, g.beep);
+    r.choice(o, p, "keyLock", listtables::KeyLock, g.keyLock);
+    r.choice(o, p, "scanMode", listtables::ScanMode, g.scanMode);
+    r.choice(o, p, "keyLockMode", listtables::KeyLockMode, g.keyLockMode);
+    r.choice(o, p, "radioSearchMode", listtables::RadioSearchMode, g.radioSearchMode);
+    r.choice(o, p, "radioMonitor", listtables::RadioMonitor, g.radioMonitor);
+    r.choice(o, p, "squelchTail", listtables::OffOn, g.squelchTail);
+    r.choice(o, p, "autoPowerOff", listtables::AutoPowerOff, g.autoPowerOff);
+    r.choice(o, p, "openDisplayMode", listtables::OpenDisplayMode, g.openDisplayMode);
+    r.choice(o, p, "channelNameEditable", listtables::EnabledDisabled, g.channelNameEditable);
     r.channelNumber(o, p, "aChannel", g.aChannel);
     r.channelNumber(o, p, "bChannel", g.bChannel);
-    r.choice(o, p, "squelchLevel", lists::SquelchLevel, g.squelchLevel);
-    r.choice(o, p, "batterySave", lists::TwoChoices, g.batterySave);
-    r.choice(o, p, "timeoutTimer", lists::TimeoutTimer, g.timeoutTimer);
-    r.choice(o, p, "rogerBeep", lists::TwoChoices, g.rogerBeep);
-    r.choice(o, p, "mainChannel", lists::TwoChoices, g.mainChannel);
-    r.choice(o, p, "backlight", lists::Backlight, g.backlight);
-    r.choice(o, p, "powerOnPassword", lists::TwoChoices, g.powerOnPassword);
+    r.choice(o, p, "squelchLevel", listtables::SquelchLevel, g.squelchLevel);
+    r.choice(o, p, "batterySave", listtables::OffOn, g.batterySave);
+    r.choice(o, p, "timeoutTimer", listtables::TimeoutTimer, g.timeoutTimer);
+    r.choice(o, p, "rogerBeep", listtables::OnOff, g.rogerBeep);
+    r.choice(o, p, "mainChannel", listtables::MainChannel, g.mainChannel);
+    r.choice(o, p, "backlight", listtables::Backlight, g.backlight);
+    r.choice(o, p, "powerOnPassword", listtables::OnOff, g.powerOnPassword);
     r.text(o, p, "displayCharacters", 6, g.displayCharacters);
     r.text(o, p, "password", 4, g.password);
-    r.choice(o, p, "dualStandby", lists::TwoChoices, g.dualStandby);
-    r.choice(o, p, "memoryDisplayMode", lists::TwoChoices, g.memoryDisplayMode);
-    r.choice(o, p, "voxSwitch", lists::TwoChoices, g.voxSwitch);
-    r.choice(o, p, "voxGain", lists::VoxGain, g.voxGain);
-    r.choice(o, p, "voxDelay", lists::VoxDelay, g.voxDelay);
+    r.choice(o, p, "dualStandby", listtables::OffOn, g.dualStandby);
+    r.choice(o, p, "memoryDisplayMode", listtables::MemoryDisplayMode, g.memoryDisplayMode);
+    r.choice(o, p, "voxSwitch", listtables::OnOff, g.voxSwitch);
+    r.choice(o, p, "voxGain", listtables::VoxGain, g.voxGain);
+    r.choice(o, p, "voxDelay", listtables::VoxDelay, g.voxDelay);
     r.boolean(o, p, "voxInhibitOnReceive", g.voxInhibitOnReceive);
 }
 
-void readVfo(Reader &r, const QJsonObject &o, const QString &p, bool sideA, VfoSettings &v) {
+void readVfo(Reader &r, const QJsonObject &o, const QString &p, bool sideA, int band, VfoSettings &v) {
     r.onlyKnown(o, p, vfoObject(v, sideA).keys());
     r.frequency(o, p, "frequency", false, v.freq);
+    // The frequency box keeps a value within the band, both edges included, and nothing else.
+    if (!r.failed() && o.contains(QLatin1String("frequency"))) {
+        const QString at = p + QStringLiteral(".frequency");
+        if (!isNumber(v.freq))
+            r.warn(at, QStringLiteral("\"%1\" is not a frequency the frequency box takes").arg(v.freq));
+        else if (!inBandInclusive(leadingNumber(v.freq), bandLimits(band)))
+            r.warn(at, QStringLiteral("\"%1\" is outside the band %2").arg(v.freq, bandText(band)));
+    }
     r.offset(o, p, "offset", v.offset);
     r.tone(o, p, "rxTone", v.rxTone);
     r.tone(o, p, "txTone", v.txTone);
-    r.choice(o, p, "power", lists::Power, v.power);
-    r.choice(o, p, "busyLock", lists::TwoChoices, v.busyLock);
-    r.choice(o, p, "scanAdd", lists::TwoChoices, v.scanAdd);
-    r.choice(o, p, "bandwidth", lists::TwoChoices, v.bandwidth);
-    r.choice(o, p, "txProhibit", lists::TwoChoices, v.txProhibit);
-    r.choice(o, p, "shift", lists::Shift, v.shift);
-    r.choice(o, p, "step", lists::Step, v.step);
+    r.choice(o, p, "power", listtables::Power, v.power);
+    r.choice(o, p, "busyLock", listtables::BusyLock, v.busyLock);
+    r.choice(o, p, "scanAdd", listtables::ScanAdd, v.scanAdd);
+    r.choice(o, p, "bandwidth", listtables::VfoBandwidth, v.bandwidth);
+    r.choice(o, p, "txProhibit", listtables::TxProhibit, v.txProhibit);
+    r.choice(o, p, "shift", listtables::Shift, v.shift);
+    r.choice(o, p, "step", listtables::Step, v.step);
     if (sideA) {
-        r.choice(o, p, "scramble", lists::TwoChoices, v.scramble);
-        r.choice(o, p, "companding", lists::TwoChoices, v.companding);
+        r.choice(o, p, "scramble", listtables::EnabledDisabled, v.scramble);
+        r.choice(o, p, "companding", listtables::DisabledEnabled, v.companding);
     }
 }
 
@@ -432,21 +551,23 @@ void readFm(Reader &r, const QJsonObject &o, FmSettings &fm) {
         r.fmFrequency(QStringLiteral("fm.vfo"), o.value(QLatin1String("vfo")), fm.vfo);
     r.integer(o, p, "channel", 0, 255, fm.channel);
     // List positions; another stored byte (a fresh radio holds 255) is taken as it is, as decode shows it.
-    r.integer(o, p, "displayMode", 0, 255, fm.displayMode);
-    r.integer(o, p, "step", 0, 255, fm.step);
+    const QStringList none;
+    r.choiceIn(o, p, "displayMode", ChoiceList(listtables::FmDisplayMode).texts(English), none, 0, 255,
+               fm.displayMode);
+    r.choiceIn(o, p, "step", ChoiceList(listtables::FmStep).texts(English), none, 0, 255, fm.step);
 }
 
 } // namespace
 
 namespace configjson {
 
-QJsonObject toJson(const RadioConfig &config) {
+QJsonObject toJson(const RadioConfig &config, Channels channels) {
     QJsonArray calibration;
     for (int v : config.calibration)
         calibration.append(v);
     return QJsonObject{
         {"band", config.band},
-        {"channels", channelArray(config)},
+        {"channels", channelArray(config, channels == Channels::Used)},
         {"general", generalObject(config.general)},
         {"vfoA", vfoObject(config.vfoA, true)},
         {"vfoB", vfoObject(config.vfoB, false)},
@@ -455,23 +576,27 @@ QJsonObject toJson(const RadioConfig &config) {
     };
 }
 
-QString apply(const QJsonObject &json, RadioConfig &config) {
+QString apply(const QJsonObject &json, RadioConfig &config, QStringList *warnings) {
     Reader r;
     RadioConfig c = config;
     r.onlyKnown(json, QString(), {"band", "channels", "general", "vfoA", "vfoB", "fm", "calibration"});
-    r.choice(json, QString(), "band", 3, c.band);
+    QStringList bands;
+    for (int b = 0; b < BandCount; ++b)
+        bands << bandText(b);
+    r.choiceIn(json, QString(), "band", bands, {}, 0, BandCount - 1, c.band);
     QJsonArray channels;
     if (r.array(json, QString(), "channels", mem::ChannelCount, channels)) {
         for (int i = 0; i < channels.size(); ++i)
-            readChannel(r, channels.at(i), QStringLiteral("channels[%1]").arg(i), c.channels[std::size_t(i)]);
+            readChannel(r, channels.at(i), QStringLiteral("channels[%1]").arg(i), c.band,
+                        c.channels[std::size_t(i)]);
     }
     QJsonObject part;
     if (r.object(json, QString(), "general", part))
         readGeneral(r, part, c.general);
     if (r.object(json, QString(), "vfoA", part))
-        readVfo(r, part, QStringLiteral("vfoA"), true, c.vfoA);
+        readVfo(r, part, QStringLiteral("vfoA"), true, c.band, c.vfoA);
     if (r.object(json, QString(), "vfoB", part))
-        readVfo(r, part, QStringLiteral("vfoB"), false, c.vfoB);
+        readVfo(r, part, QStringLiteral("vfoB"), false, c.band, c.vfoB);
     if (r.object(json, QString(), "fm", part))
         readFm(r, part, c.fm);
     QJsonArray calibration;
@@ -483,6 +608,8 @@ QString apply(const QJsonObject &json, RadioConfig &config) {
     }
     if (r.failed())
         return r.error();
+    if (warnings)
+        *warnings = r.warnings();
     config = c;
     return {};
 }

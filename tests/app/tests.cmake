@@ -16,3 +16,5 @@ orlex_add_test(tst_recentfiles SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_recentfiles
                LIBS orlex_app)
 orlex_add_test(tst_document SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_document.cpp
                LIBS orlex_gui)
+orlex_add_test(tst_csvfiles SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_csvfiles.cpp
+               LIBS orlex_app)

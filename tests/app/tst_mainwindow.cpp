@@ -144,7 +144,8 @@ private slots:
             // appended to the menus.
             {"MNFile",
              {"MNNew", "MNOpen", "MNSave", "MNPrint", "MNLine1", "MNQuit", "MNLine4", "MNOpenBackup", "MNLine3",
-              "MNRecent1", "MNRecent2", "MNRecent3", "MNRecent4", "MNRecent5"}},
+              "MNRecent1", "MNRecent2", "MNRecent3", "MNRecent4", "MNRecent5", "MNLineCsv", "MNImportCsv",
+              "MNExportCsv"}},
             {"MNEdit",
              {"MNModel", "MNDTMF", "MNOption", "MNDebug", "MNFMset", "MNLine2", "MNUndo", "MNRedo"}},
             {"MNProgram", {"MNRead", "MNWrite", "MNCompare", "MNVerify"}},

@@ -16,3 +16,5 @@ add_dependencies(tst_clitransfers orlex-k7-cli orlex-k7-sim)
 orlex_add_test(tst_cliprint SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_cliprint.cpp ${CMAKE_CURRENT_LIST_DIR}/clirun.h
                LIBS orlex_app)
 add_dependencies(tst_cliprint orlex-k7-cli)
+orlex_add_test(tst_jsoninput SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_jsoninput.cpp LIBS orlex_files)
+orlex_include_root(tst_jsoninput cli)

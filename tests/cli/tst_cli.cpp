@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -454,6 +455,92 @@ private slots:
         QVERIFY(cut.err.size() < 300);
     }
 
+    // --used: channel positions stay (a left-out channel is null), the trailing empty ones go, and the JSON
+    // encodes to the same file.
+    void decodeUsed() {
+        QTemporaryDir dir;
+        const Run used =
+            runCli({QStringLiteral("decode"), QStringLiteral("--used"), sourceFile("examples/sample.dat")});
+        QCOMPARE(used.exitCode, 0);
+        QVERIFY(used.err.isEmpty());
+        const QJsonArray channels = QJsonDocument::fromJson(used.out).object().value("channels").toArray();
+        QCOMPARE(channels.size(), 10);
+        for (int i = 0; i < channels.size(); ++i)
+            QCOMPARE(channels.at(i).isNull(), i == 7);
+        // A channel without frequency that holds a name is not left out.
+        QCOMPARE(channels.at(8).toObject().value("name").toString(), QStringLiteral("SPARE"));
+        QCOMPARE(channels.at(8).toObject().value("rx").toString(), QString());
+        QCOMPARE(channels.at(9).toObject().value("rx").toString(), QStringLiteral("162.55000"));
+
+        const QString json = dir.filePath(QStringLiteral("used.json"));
+        const QString out = dir.filePath(QStringLiteral("used.dat"));
+        QVERIFY(writeRaw(json, used.out));
+        const Run encoded = runCli({QStringLiteral("encode"), json, QStringLiteral("-o"), out});
+        QCOMPARE(encoded.exitCode, 0);
+        QVERIFY(encoded.err.isEmpty());
+        QCOMPARE(readRaw(out), readRaw(sourceFile("examples/sample.dat")));
+
+        const QString fresh = dir.filePath(QStringLiteral("fresh.dat"));
+        QVERIFY(writeRaw(fresh, QByteArray("PWB-7K") + QByteArray(42 + 3072, char(0xFF))));
+        const Run none = runCli({QStringLiteral("decode"), fresh, QStringLiteral("--used")});
+        QCOMPARE(none.exitCode, 0);
+        QCOMPARE(QJsonDocument::fromJson(none.out).object().value("channels"), QJsonValue(QJsonArray()));
+    }
+
+    // Warnings go to stderr and the file is written; --strict writes nothing and ends with 1.
+    void encodeWarningsAndStrict_data() {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<bool>("strict");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("err");      // "FILE" stands for the JSON's path
+        QTest::addColumn<QByteArray>("channel1"); // the record of channel 1 written, empty for no file
+        const QByteArray tooLong = R"({"channels": [{"rx": 146.525, "power": "Low", "name": "TOOLONG"}]})";
+        const QByteArray warning =
+            "orlex-k7-cli: FILE: channels[0].name: warning: \"TOOLONG\" is longer than the "
+            "6 characters the channel table takes\n";
+        QTest::newRow("warning") << tooLong << false << 0 << warning
+                                 << QByteArray::fromHex("00256514 00256514 FFFF FFFF FC");
+        QTest::newRow("strict") << tooLong << true << 1
+                                << warning + "orlex-k7-cli: FILE: 1 value the windows would refuse; nothing "
+                                             "written (--strict)\n"
+                                << QByteArray();
+        QTest::newRow("strict, two")
+            << QByteArray(R"({"channels": [{"rx": 146.525, "name": "TOOLONG"}], "vfoB": {"frequency": 480}})")
+            << true << 1
+            << warning + "orlex-k7-cli: FILE: vfoB.frequency: warning: \"480.00000\" is outside the band "
+                         "A:136-173.995MHz B:400-469.995MHz\n"
+                         "orlex-k7-cli: FILE: 2 values the windows would refuse; nothing written (--strict)\n"
+            << QByteArray();
+        QTest::newRow("strict, all taken")
+            << QByteArray(R"({"channels": [{"rx": "146.525", "power": "low", "name": "SIXCHR"}]})") << true
+            << 0 << QByteArray() << QByteArray::fromHex("00256514 00256514 FFFF FFFF FC");
+        QTest::newRow("an error is not a warning")
+            << QByteArray(R"({"channels": [{"rx": 300, "power": "loud"}]})") << false << 1
+            << QByteArray("orlex-k7-cli: FILE: channels[0].power: \"loud\" is not an entry of the list (Low, "
+                          "High, Middle)\n")
+            << QByteArray();
+    }
+    void encodeWarningsAndStrict() {
+        QFETCH(QByteArray, json);
+        QFETCH(bool, strict);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, err);
+        QFETCH(QByteArray, channel1);
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("in.json"));
+        const QString out = dir.filePath(QStringLiteral("out.dat"));
+        QVERIFY(writeRaw(in, json));
+        QStringList args{QStringLiteral("encode"), in, QStringLiteral("-o"), out};
+        if (strict)
+            args << QStringLiteral("--strict");
+        const Run r = runCli(args);
+        QCOMPARE(r.exitCode, exitCode);
+        QCOMPARE(r.err, QByteArray(err).replace("FILE", in.toUtf8()));
+        QCOMPARE(QFile::exists(out), !channel1.isEmpty());
+        if (!channel1.isEmpty())
+            QCOMPARE(readRaw(out).mid(48, 13), channel1);
+    }
+
     void usage() {
         QCOMPARE(runCli({}).exitCode, 2);
         QCOMPARE(runCli({QStringLiteral("frobnicate")}).exitCode, 2);
@@ -462,6 +549,37 @@ private slots:
         QCOMPARE(help.exitCode, 0);
         QVERIFY(help.out.contains("decode"));
         QVERIFY(help.out.contains("encode"));
+    }
+
+    // Every summary starts in column 36; a usage that would run into it has its summary on the next line.
+    void helpColumns() {
+        const Run help = runCli({QStringLiteral("--help")});
+        QCOMPARE(help.exitCode, 0);
+        const QByteArray expected =
+            "Usage: orlex-k7-cli COMMAND [ARGUMENTS]\n"
+            "\n"
+            "Commands:\n"
+            "  decode FILE.dat [--used]         print the configuration held by a data file as JSON\n"
+            "  encode FILE.json -o OUT.dat [--strict]\n"
+            "                                   write the data file of a JSON configuration\n"
+            "  export-csv FILE.dat [-o OUT.csv]\n"
+            "                                   write the used channels as CSV (standard output by default)\n"
+            "  import-csv IN.csv -o OUT.dat [--into BASE.dat] [--first N] [--strict]\n"
+            "                                   put CSV rows into channels and write the data file\n"
+            "  diff A.dat B.dat                 list the fields in which two data files differ (exit 0 same, "
+            "1 "
+            "different)\n"
+            "  print FILE.dat -o OUT.pdf [--lang zh|en]\n"
+            "                                   write the programming-data report as a PDF (no display)\n"
+            "  read --port DEVICE_OR_NUMBER -o OUT.dat\n"
+            "                                   read the radio into a data file\n"
+            "  write --port DEVICE_OR_NUMBER FILE.dat [--force-band] [--calibration]\n"
+            "                                   write a data file into the radio\n"
+            "  --help                           show this help\n"
+            "  --version                        show the version\n"
+            "\n"
+            "The JSON format is described in README.md (section \"Command-line tool\").\n";
+        QCOMPARE(help.out, expected);
     }
 };
 
