@@ -1,5 +1,6 @@
 #include "editors/channeltablemodel.h"
 
+#include "gui/channellists.h"
 #include "gui/document.h"
 #include "gui/language.h"
 #include "image/channelinput.h"
@@ -86,22 +87,7 @@ int ChannelTableModel::columnWidthTwips(int column) {
 }
 
 QStringList ChannelTableModel::listEntries(int column) {
-    switch (column) {
-    case RxToneColumn:
-    case TxToneColumn:
-        return toneList(offText());
-    case PowerColumn:
-        return {lang::pick("低", "Low"), lang::pick("高", "High"), lang::pick("中", "Middle")};
-    case BusyLockColumn:
-        return {lang::pick("载波", "Carry"), lang::pick("关", "Off")};
-    case ScanAddColumn:
-        return {lang::pick("禁止", "Off"), lang::pick("使能", "On")};
-    case BandwidthColumn:
-        return {lang::pick("窄带", "Narror"), lang::pick("宽带", "wide")};
-    case TxProhibitColumn:
-        return {lang::pick("开", "On"), lang::pick("关", "Off")};
-    }
-    return {};
+    return channelListEntries(column, lang::index());
 }
 
 bool ChannelTableModel::isUsed(int row) const {

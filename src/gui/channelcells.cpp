@@ -87,7 +87,8 @@ QString refusalText(CellRefusal reason, int language) {
     case CellRefusal::NotFrequency:
         return en ? QStringLiteral("not a frequency") : QStringLiteral("不是频率");
     case CellRefusal::TxNotErasable:
-        return en ? QStringLiteral("a transmit frequency cannot be erased") : QStringLiteral("发射频率不能清除");
+        return en ? QStringLiteral("a transmit frequency cannot be erased")
+                  : QStringLiteral("发射频率不能清除");
     case CellRefusal::NotInList:
         return en ? QStringLiteral("not an entry of the list") : QStringLiteral("不是列表中的选项");
     case CellRefusal::ChannelNotUsed:
@@ -126,9 +127,9 @@ CellRefusal setCellText(Channel &channel, int column, const QString &text, int b
 
 PasteOutcome pasteCells(const ChannelList &channels, int band, const QList<CellText> &cells) {
     PasteOutcome out{channels, {}};
+    // Rows in the order they come, each from left to right: the RX cell is a row's first editable one.
     QList<CellText> ordered;
     ordered.reserve(cells.size());
-    // Rows in the order they come; within a row the RX cell first, then by column.
     QList<int> rows;
     for (const CellText &cell : cells)
         if (!rows.contains(cell.row))
@@ -138,11 +139,8 @@ PasteOutcome pasteCells(const ChannelList &channels, int band, const QList<CellT
         for (const CellText &cell : cells)
             if (cell.row == row)
                 inRow << cell;
-        std::stable_sort(inRow.begin(), inRow.end(), [](const CellText &a, const CellText &b) {
-            const int ka = a.column == channelcolumn::Rx ? -1 : a.column;
-            const int kb = b.column == channelcolumn::Rx ? -1 : b.column;
-            return ka < kb;
-        });
+        std::stable_sort(inRow.begin(), inRow.end(),
+                         [](const CellText &a, const CellText &b) { return a.column < b.column; });
         ordered << inRow;
     }
     for (const CellText &cell : ordered) {

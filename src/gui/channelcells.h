@@ -12,12 +12,12 @@
 
 enum class CellRefusal {
     None,
-    OutOfBand,        // a frequency outside the selected band
-    NotFrequency,     // a frequency text that is not a number
-    TxNotErasable,    // an empty text for a transmit frequency that is set
-    NotInList,        // a text that is no entry of the column's list, in either language
-    ChannelNotUsed,   // a value for a channel without a receive frequency
-    NameNotTypeable,  // a name of which no character can be typed
+    OutOfBand,       // a frequency outside the selected band
+    NotFrequency,    // a frequency text that is not a number
+    TxNotErasable,   // an empty text for a transmit frequency that is set
+    NotInList,       // a text that is no entry of the column's list, in either language
+    ChannelNotUsed,  // a value for a channel without a receive frequency
+    NameNotTypeable, // a name of which no character can be typed
 };
 
 // Why a cell was refused, in language `language` (0 Chinese, 1 English).
