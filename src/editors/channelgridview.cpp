@@ -43,7 +43,7 @@ void ChannelGridView::openCell(const QModelIndex &clicked) {
     if (rx.data().toString().isEmpty())
         index = rx;
     m_opening = true;
-    setCurrentIndex(index);
+    selectCell(index);
     scrollTo(index);
     const bool opened = (index.flags() & Qt::ItemIsEditable) && edit(index, AllEditTriggers, nullptr);
     m_opening = false;
@@ -78,8 +78,23 @@ void ChannelGridView::moveAcross(int step) {
         column = ChannelTableModel::NameColumn;
     }
     const QModelIndex next = model()->index(row, column);
-    setCurrentIndex(next);
+    selectCell(next);
     scrollTo(next);
+}
+
+void ChannelGridView::selectCell(const QModelIndex &index) {
+    // Also the start of a later Shift+arrow selection, as a click makes it.
+    m_selectingCell = true;
+    setCurrentIndex(index);
+    m_selectingCell = false;
+}
+
+QItemSelectionModel::SelectionFlags ChannelGridView::selectionCommand(const QModelIndex &index,
+                                                                      const QEvent *event) const {
+    // Without this the held keys decide (Shift+Tab would extend the selection).
+    if (m_selectingCell)
+        return QItemSelectionModel::ClearAndSelect;
+    return QTableView::selectionCommand(index, event);
 }
 
 void ChannelGridView::selectChannels(int from, int to, bool add) {
@@ -98,7 +113,7 @@ void ChannelGridView::mousePressEvent(QMouseEvent *event) {
         m_editArmed = false;
         finishEdit();
         if (index.isValid() && !selectionModel()->isSelected(index))
-            setCurrentIndex(index);
+            selectCell(index);
         return;
     }
     const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);

@@ -19,12 +19,16 @@ public:
     void openCell(const QModelIndex &index);
     // Ends an open edit as a focus loss does and gives the grid the focus.
     void finishEdit();
+    // The cell becomes the current one and the only one selected, whatever keys are held.
+    void selectCell(const QModelIndex &index);
     // The next (step 1) or previous (step -1) editable cell, row by row, becomes the current one.
     void moveAcross(int step);
 
     void keyboardSearch(const QString &) override {}
 
 protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event = nullptr) const override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -42,4 +46,5 @@ private:
     QPersistentModelIndex m_pressed;
     // A press on the channel number column selects whole channels; dragging extends them.
     int m_channelAnchor = -1;
+    bool m_selectingCell = false;
 };

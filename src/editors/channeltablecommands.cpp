@@ -306,13 +306,10 @@ void ChannelTableCommands::moveChannels(int step) {
         moved.select(m_model.index(index.row() + step, index.column()),
                      m_model.index(index.row() + step, index.column()));
     const QModelIndex current = m_grid.currentIndex();
-    if (current.isValid())
-        m_grid.selectionModel()->setCurrentIndex(m_model.index(current.row() + step, current.column()),
-                                                 QItemSelectionModel::NoUpdate);
-    if (moved.isEmpty())
-        m_grid.setCurrentIndex(m_model.index(rows.first() + step, current.isValid() ? current.column() : 1));
-    else
-        m_grid.selectionModel()->select(moved, QItemSelectionModel::ClearAndSelect);
+    const int column = current.isValid() ? current.column() : ChannelTableModel::RxColumn;
+    const int row = current.isValid() && rows.contains(current.row()) ? current.row() : rows.first();
+    m_grid.selectCell(m_model.index(row + step, column));
+    m_grid.selectionModel()->select(moved, QItemSelectionModel::Select);
     m_grid.scrollTo(m_grid.currentIndex());
 }
 
