@@ -110,7 +110,7 @@ MainWindow::MainWindow(Document &document, const QString &portFilePath, QWidget 
     m_previousBand = 0;
     m_bandList->setCurrentIndex(0);
     onBandChanged(0);
-    showEditor(m_frame1);
+    showEditor(m_channelFrame);
     m_portNumber = settings::readPortNumber(m_portFilePath);
     // The program's start runs the port probe (probePorts) once the window is loaded.
     setPortNumber(m_portNumber);
@@ -259,21 +259,21 @@ void MainWindow::createEditors() {
         f->hide();
         return f;
     };
-    m_form1 = new ChannelEditorWindow(m_document);
-    m_frame1 = frame(m_form1);
-    msgbox::setOwner(m_form1);
-    m_form2 = new DtmfWindow(m_document);
-    m_frame2 = frame(m_form2);
-    m_form3 = new OptionalFeaturesWindow(m_document);
-    m_frame3 = frame(m_form3);
-    m_form4 = new CalibrationWindow(m_document);
-    m_frame4 = frame(m_form4);
-    m_form5 = new FmRadioWindow(m_document);
-    m_frame5 = frame(m_form5);
+    m_channelEditor = new ChannelEditorWindow(m_document);
+    m_channelFrame = frame(m_channelEditor);
+    msgbox::setOwner(m_channelEditor);
+    m_dtmfWindow = new DtmfWindow(m_document);
+    m_dtmfFrame = frame(m_dtmfWindow);
+    m_optionalFeatures = new OptionalFeaturesWindow(m_document);
+    m_optionalFeaturesFrame = frame(m_optionalFeatures);
+    m_calibrationWindow = new CalibrationWindow(m_document);
+    m_calibrationFrame = frame(m_calibrationWindow);
+    m_fmRadioWindow = new FmRadioWindow(m_document);
+    m_fmRadioFrame = frame(m_fmRadioWindow);
 
-    m_form6 = new PortChooser(this);
-    m_form6->hide();
-    connect(m_form6, &PortChooser::portChosen, this, &MainWindow::setPortNumber);
+    m_portChooser = new PortChooser(this);
+    m_portChooser->hide();
+    connect(m_portChooser, &PortChooser::portChosen, this, &MainWindow::setPortNumber);
     RadioLinkController::Host host;
     host.portNumber = [this] { return m_portNumber; };
     host.disarmBandList = [this] { disarmBandList(); };
@@ -383,19 +383,19 @@ void MainWindow::showEditor(HidingSubWindow *frame) {
 }
 
 void MainWindow::showChannelEditor() {
-    showEditor(m_frame1);
+    showEditor(m_channelFrame);
 }
 void MainWindow::showDtmfWindow() {
-    showEditor(m_frame2);
+    showEditor(m_dtmfFrame);
 }
 void MainWindow::showOptionalFeatures() {
-    showEditor(m_frame3);
+    showEditor(m_optionalFeaturesFrame);
 }
 void MainWindow::showCalibration() {
-    showEditor(m_frame4);
+    showEditor(m_calibrationFrame);
 }
 void MainWindow::showFmRadio() {
-    showEditor(m_frame5);
+    showEditor(m_fmRadioFrame);
 }
 
 void MainWindow::newFile() {
@@ -406,8 +406,8 @@ void MainWindow::newFile() {
         return;
     // The band stays as it is: New touches only the channel table and the DTMF window.
     disarmBandList();
-    m_form1->startForm();
-    m_form2->startForm();
+    m_channelEditor->startForm();
+    m_dtmfWindow->startForm();
 }
 
 void MainWindow::openFile() {
@@ -429,7 +429,7 @@ datfile::ReadError MainWindow::openDataFile(const QString &path) {
         return result.error;
     m_document.readImage() = result.image;
     m_document.decodeReadImage();
-    showEditor(m_frame1);
+    showEditor(m_channelFrame);
     return result.error;
 }
 
@@ -446,21 +446,21 @@ void MainWindow::saveFile() {
 }
 
 void MainWindow::commitOpenEdits() {
-    m_form1->commitOpenEdit();
-    m_form3->commitOpenEdit();
+    m_channelEditor->commitOpenEdit();
+    m_optionalFeatures->commitOpenEdit();
 }
 
 void MainWindow::printReport() {
-    // The report reads the editor windows as they stand; the preview is modal, so nothing changes meanwhile.
-    PrintPreviewDialog preview(this, this);
+    // The report is built from the Document; the preview is modal, so nothing changes meanwhile.
+    PrintPreviewDialog preview(m_document, this);
     preview.exec();
 }
 void MainWindow::probePorts() {
-    m_form6->probe();
+    m_portChooser->probe();
 }
 
 void MainWindow::showPortChooser() {
-    m_form6->showFor(m_portNumber);
+    m_portChooser->showFor(m_portNumber);
 }
 void MainWindow::readRadio() {
     m_link->read();
@@ -470,7 +470,7 @@ void MainWindow::writeRadio() {
 }
 
 void MainWindow::showAbout() {
-    AboutDialog about(m_form1->windowIcon(), this);
+    AboutDialog about(m_channelEditor->windowIcon(), this);
     about.exec();
 }
 

@@ -34,13 +34,13 @@ public:
     ~MainWindow() override;
 
     Document &document() { return m_document; }
-    ChannelEditorWindow *channelEditor() const { return m_form1; }
-    DtmfWindow *dtmfWindow() const { return m_form2; }
-    OptionalFeaturesWindow *optionalFeaturesWindow() const { return m_form3; }
-    CalibrationWindow *calibrationWindow() const { return m_form4; }
-    FmRadioWindow *fmRadioWindow() const { return m_form5; }
+    ChannelEditorWindow *channelEditor() const { return m_channelEditor; }
+    DtmfWindow *dtmfWindow() const { return m_dtmfWindow; }
+    OptionalFeaturesWindow *optionalFeaturesWindow() const { return m_optionalFeatures; }
+    CalibrationWindow *calibrationWindow() const { return m_calibrationWindow; }
+    FmRadioWindow *fmRadioWindow() const { return m_fmRadioWindow; }
     QMdiArea *mdiArea() const { return m_mdiArea; }
-    PortChooser *portChooser() const { return m_form6; }
+    PortChooser *portChooser() const { return m_portChooser; }
     RadioLinkController *radioLink() const { return m_link; }
 
     // The serial port used by the link: 1..20, 0 = none chosen. Shown in the first status panel.
@@ -119,16 +119,17 @@ private:
     QLabel *m_panels[4] = {};
     QTimer *m_clockTimer = nullptr;
 
-    ChannelEditorWindow *m_form1 = nullptr;
-    DtmfWindow *m_form2 = nullptr;
-    OptionalFeaturesWindow *m_form3 = nullptr;
-    CalibrationWindow *m_form4 = nullptr;
-    FmRadioWindow *m_form5 = nullptr;
-    HidingSubWindow *m_frame1 = nullptr;
-    HidingSubWindow *m_frame2 = nullptr;
-    HidingSubWindow *m_frame3 = nullptr;
-    HidingSubWindow *m_frame4 = nullptr;
-    HidingSubWindow *m_frame5 = nullptr;
-    PortChooser *m_form6 = nullptr;
+    ChannelEditorWindow *m_channelEditor = nullptr;
+    DtmfWindow *m_dtmfWindow = nullptr;
+    OptionalFeaturesWindow *m_optionalFeatures = nullptr;
+    CalibrationWindow *m_calibrationWindow = nullptr;
+    FmRadioWindow *m_fmRadioWindow = nullptr;
+    // The MDI frames that hold the editor windows.
+    HidingSubWindow *m_channelFrame = nullptr;
+    HidingSubWindow *m_dtmfFrame = nullptr;
+    HidingSubWindow *m_optionalFeaturesFrame = nullptr;
+    HidingSubWindow *m_calibrationFrame = nullptr;
+    HidingSubWindow *m_fmRadioFrame = nullptr;
+    PortChooser *m_portChooser = nullptr;
     RadioLinkController *m_link = nullptr;
 };

@@ -1,7 +1,6 @@
 #include "app/printpreviewdialog.h"
 
 #include "app/printreport.h"
-#include "app/reportcontent.h"
 #include "gui/language.h"
 #include "gui/localizedmsgbox.h"
 
@@ -34,8 +33,8 @@ constexpr CommandText commandTexts[] = {
 };
 } // namespace
 
-PrintPreviewDialog::PrintPreviewDialog(const QWidget *root, QWidget *parent)
-    : QDialog(parent), m_root(root), m_printer(new QPrinter(QPrinter::HighResolution)) {
+PrintPreviewDialog::PrintPreviewDialog(const Document &document, QWidget *parent)
+    : QDialog(parent), m_document(document), m_printer(new QPrinter(QPrinter::HighResolution)) {
     setObjectName(QStringLiteral("FrmPrint"));
     setModal(true);
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
@@ -46,7 +45,7 @@ PrintPreviewDialog::PrintPreviewDialog(const QWidget *root, QWidget *parent)
     m_preview = new QPrintPreviewWidget(m_printer, this);
     m_preview->setObjectName(QStringLiteral("CurtPrinter1"));
     connect(m_preview, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter *printer) { printContent(printer, m_root); });
+            [this](QPrinter *printer) { printContent(printer, m_document); });
 
     addCommand("PrintCommand", &PrintPreviewDialog::print);
     addCommand("RefreshCommand", &PrintPreviewDialog::rerender);
@@ -127,7 +126,7 @@ void PrintPreviewDialog::print() {
 }
 
 bool PrintPreviewDialog::printOn(QPrinter *printer) {
-    if (printContent(printer, m_root))
+    if (printContent(printer, m_document))
         return true;
     const QString where =
         printer->outputFileName().isEmpty()

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class Document;
 class QAction;
 class QPrintPreviewWidget;
 class QPrinter;
@@ -12,8 +13,8 @@ class QToolBar;
 class PrintPreviewDialog : public QDialog {
     Q_OBJECT
 public:
-    // The report is read from the editor windows below `root` (the main window).
-    explicit PrintPreviewDialog(const QWidget *root, QWidget *parent = nullptr);
+    // The report is built from `document` each time it is rendered.
+    explicit PrintPreviewDialog(const Document &document, QWidget *parent = nullptr);
     ~PrintPreviewDialog() override;
 
     QPrintPreviewWidget *preview() const { return m_preview; }
@@ -33,7 +34,7 @@ private:
     QAction *addCommand(const char *name, void (PrintPreviewDialog::*slot)());
     void retranslate();
 
-    const QWidget *m_root;
+    const Document &m_document;
     QPrinter *m_printer; // the preview's page
     QPrintPreviewWidget *m_preview;
     QToolBar *m_toolbar;

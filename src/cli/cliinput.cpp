@@ -1,7 +1,9 @@
 #include "cli/cliinput.h"
 
 #include "cli/cliutil.h"
+#include "files/datfile.h"
 #include "files/savefile.h"
+#include "image/imagecodec.h"
 
 namespace cli {
 
@@ -35,6 +37,20 @@ std::optional<QByteArray> readInput(const QString &path, qint64 limit, inputfile
     }
     fail(QStringLiteral("%1: %2").arg(inputName(path), why));
     return std::nullopt;
+}
+
+std::optional<RadioConfig> openDataFile(const QString &path) {
+    const std::optional<QByteArray> contents =
+        readInput(path, datfile::FileSize, inputfile::Oversize::Truncate);
+    if (!contents)
+        return std::nullopt;
+    const std::optional<MemoryImage> image = datfile::imageFromBytes(*contents);
+    if (!image) {
+        fail(QStringLiteral("%1: not an ORLEX-K7 data file (it does not begin with \"PWB-7K\")")
+                 .arg(inputName(path)));
+        return std::nullopt;
+    }
+    return decode(*image, RadioConfig{});
 }
 
 int writeOutput(const QString &path, const QByteArray &bytes) {

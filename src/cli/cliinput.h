@@ -3,6 +3,7 @@
 // a bound and written whole or not at all; failures are reported as one line.
 
 #include "files/inputfile.h"
+#include "image/radioconfig.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,6 +20,10 @@ bool isInputArgument(const QString &arg);
 
 // A regular file (or standard input for "-"), up to `limit` bytes; nullopt after the failure was reported.
 std::optional<QByteArray> readInput(const QString &path, qint64 limit, inputfile::Oversize oversize);
+
+// The configuration a freshly started program shows after opening the data file (or standard input for "-");
+// nullopt after the failure was reported.
+std::optional<RadioConfig> openDataFile(const QString &path);
 
 // Writes bytes to a file (replaced whole) or, for "-", to standard output; the exit code, after the failure
 // was reported.

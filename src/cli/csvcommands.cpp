@@ -26,22 +26,6 @@ void errorLine(const QString &line) {
     std::fflush(stderr);
 }
 
-// The configuration a freshly started program shows after opening the data file; nullopt after the failure
-// was reported.
-std::optional<RadioConfig> openDat(const QString &path) {
-    const std::optional<QByteArray> contents =
-        readInput(path, datfile::FileSize, inputfile::Oversize::Truncate);
-    if (!contents)
-        return std::nullopt;
-    const std::optional<MemoryImage> image = datfile::imageFromBytes(*contents);
-    if (!image) {
-        fail(QStringLiteral("%1: not an ORLEX-K7 data file (it does not begin with \"PWB-7K\")")
-                 .arg(inputName(path)));
-        return std::nullopt;
-    }
-    return decode(*image, RadioConfig{});
-}
-
 bool takeFlag(QStringList &args, const QString &name) {
     return args.removeAll(name) > 0;
 }
@@ -57,7 +41,7 @@ int runExportCsv(const QStringList &arguments) {
             QStringLiteral("usage: %1 export-csv FILE.dat [-o OUT.csv]").arg(QLatin1String(ProgramName)),
             Usage);
     const QString path = args.first();
-    const std::optional<RadioConfig> config = openDat(path);
+    const std::optional<RadioConfig> config = openDataFile(path);
     if (!config)
         return Failure;
     const channelcsv::ExportResult csv = channelcsv::exportChannels(*config);
@@ -96,7 +80,7 @@ int runImportCsv(const QStringList &arguments) {
 
     RadioConfig current;
     if (!base.isNull()) {
-        const std::optional<RadioConfig> opened = openDat(base);
+        const std::optional<RadioConfig> opened = openDataFile(base);
         if (!opened)
             return Failure;
         current = *opened;

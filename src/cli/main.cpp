@@ -6,13 +6,16 @@
 #include "cli/diffcommand.h"
 #include "cli/filecommands.h"
 #include "cli/linkcommands.h"
+#include "cli/printcommand.h"
 #include "cmdline/commandline.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <climits>
 #include <csignal>
 #include <iterator>
+#include <memory>
 
 namespace {
 
@@ -29,6 +32,8 @@ const cli::Command commands[] = {
      "put CSV rows into channels and write the data file", cli::runImportCsv},
     {"diff", "A.dat B.dat", "list the fields in which two data files differ (exit 0 same, 1 different)",
      cli::runDiff},
+    {"print", "FILE.dat -o OUT.pdf [--lang zh|en]", "write the programming-data report as a PDF (no display)",
+     cli::runPrint},
     // Radio link commands (src/cli/linkcommands.h) are listed here, one line each.
     {"read", "--port DEVICE_OR_NUMBER -o OUT.dat", "read the radio into a data file", cli::runRead},
     {"write", "--port DEVICE_OR_NUMBER FILE.dat [--force-band] [--calibration]",
@@ -65,7 +70,20 @@ int main(int argc, char *argv[]) {
     // Past a file-size limit a write then fails and is reported, instead of the signal ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
-    QCoreApplication app(argc, argv);
+    // The report needs fonts and painting (Qt Gui) but never a display: the offscreen platform serves it.
+    std::unique_ptr<QCoreApplication> app;
+    if (cli::runsPrint(cmdline::arguments(argc, argv))) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Qt's notes about the desktop session (no runtime directory, for one) say nothing about a PDF.
+        static const QtMessageHandler qtDefault = qInstallMessageHandler(nullptr);
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                qtDefault(type, context, text);
+        });
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationVersion(cmdline::version());
     // Global options stand before the command; everything from the command on belongs to the command.
     cmdline::CommandLine commandLine(QLatin1String(cli::ProgramName), QString());

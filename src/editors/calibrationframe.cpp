@@ -1,6 +1,7 @@
 #include "editors/calibrationframe.h"
 
 #include "gui/language.h"
+#include "texts/calibrationlevels.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,17 +51,7 @@ void CalibrationFrame::setValue(int value) {
 }
 
 void CalibrationFrame::retranslate() {
-    switch (m_index % 3) {
-    case 0:
-        setTitle(lang::pick("高功率等级", "High Power Grades"));
-        break;
-    case 1:
-        setTitle(lang::pick("中功率等级", "Middle Power Grades"));
-        break;
-    default:
-        setTitle(lang::pick("低功率等级", "Low Power Grades"));
-        break;
-    }
+    setTitle(calibrationtexts::Levels[m_index % 3].text(lang::index()));
     m_lowLabel->setText(lang::pick("低", "Low"));
     m_highLabel->setText(lang::pick("高", "High"));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // One power grade of the calibration window: a frame holding the slider with its Low/High end labels and
 // the value label. The controls are named after their index (Frame1_i, Slider1_i, Label1_i, Label2_i,
-// Label3_i) so the print report can find them.
+// Label3_i).
 
 #include <QGroupBox>
 

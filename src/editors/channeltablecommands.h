@@ -4,7 +4,7 @@
 // sort by RX frequency or by name). Each is an action of the table, in its context menu and on its keys,
 // and each change of the channels is one step taken through commit().
 
-#include "gui/channelcells.h"
+#include "texts/channelcells.h"
 
 #include <QObject>
 

@@ -1,57 +1,23 @@
 #include "editors/channeltablemodel.h"
 
-#include "gui/channellists.h"
 #include "gui/document.h"
 #include "gui/language.h"
 #include "image/channelinput.h"
-#include "image/tones.h"
+#include "texts/channelcolumns.h"
 
 #include <QColor>
 #include <QGuiApplication>
 #include <QPalette>
 
 namespace {
-struct ColumnInfo {
-    const char *chinese;
-    const char *english;
-    int widthTwips;
-};
-const ColumnInfo columns[ChannelTableModel::ColumnCount] = {
-    {"频道", "Channel", 900},
-    {"接收频率", "RXFreq", 1000},
-    {"发射频率", "TXFreq", 1000},
-    {"接收亚音频", "QT/DQT Dec", 1200},
-    {"发射亚音频", "QT/DQT Enc", 1200},
-    {"功率", "Power", 700},
-    {"繁忙信道锁定", "Busy Lock", 1300},
-    {"扫描添加", "Add Scan", 950},
-    {"宽窄带", "Band", 700},
-    {"发射禁止", "TX Prohibit", 1250},
-    {"频道名称", "Channel Name", 1400},
-};
+namespace cols = channelcolumns;
 
-QString offText() {
-    return lang::pick("关闭", "Off");
-}
-
-int &field(Channel &c, int column) {
-    switch (column) {
-    case ChannelTableModel::RxToneColumn:
-        return c.rxTone;
-    case ChannelTableModel::TxToneColumn:
-        return c.txTone;
-    case ChannelTableModel::PowerColumn:
-        return c.power;
-    case ChannelTableModel::BusyLockColumn:
-        return c.busyLock;
-    case ChannelTableModel::ScanAddColumn:
-        return c.scanAdd;
-    case ChannelTableModel::BandwidthColumn:
-        return c.bandwidth;
-    default:
-        return c.txProhibit;
-    }
-}
+// Column widths in twips, in column order.
+constexpr int ColumnWidthTwips[ChannelTableModel::ColumnCount] = {900,  1000, 1000, 1200, 1200, 700,
+                                                                  1300, 950,  700,  1250, 1400};
+static_assert(int(ChannelTableModel::ColumnCount) == int(cols::Count));
+static_assert(int(ChannelTableModel::BandwidthColumn) == int(cols::Bandwidth));
+static_assert(int(ChannelTableModel::NameColumn) == int(cols::Name));
 } // namespace
 
 ChannelTableModel::ChannelTableModel(Document &document, QObject *parent)
@@ -77,17 +43,15 @@ int ChannelTableModel::columnCount(const QModelIndex &parent) const {
 }
 
 QString ChannelTableModel::headerText(int column) {
-    if (column < 0 || column >= ColumnCount)
-        return {};
-    return lang::pick(columns[column].chinese, columns[column].english);
+    return cols::headerText(column, lang::index());
 }
 
 int ChannelTableModel::columnWidthTwips(int column) {
-    return column >= 0 && column < ColumnCount ? columns[column].widthTwips : 0;
+    return column >= 0 && column < ColumnCount ? ColumnWidthTwips[column] : 0;
 }
 
 QStringList ChannelTableModel::listEntries(int column) {
-    return channelListEntries(column, lang::index());
+    return cols::list(column).texts(lang::index());
 }
 
 bool ChannelTableModel::isUsed(int row) const {
@@ -97,37 +61,12 @@ bool ChannelTableModel::isUsed(int row) const {
 int ChannelTableModel::choice(int row, int column) const {
     if (row < 0 || row >= RowCount || column < RxToneColumn || column > TxProhibitColumn)
         return 0;
-    Channel c = m_document.config().channels[std::size_t(row)];
-    return field(c, column);
+    return cols::choice(m_document.config().channels[std::size_t(row)], column);
 }
 
 QString ChannelTableModel::cellText(int row, int column) const {
-    const Channel &c = m_document.config().channels[std::size_t(row)];
-    if (column == NumberColumn)
-        return QString::number(row + 1);
-    // Names live apart from the record: an unused channel may still carry one from an image.
-    if (column == NameColumn)
-        return c.name;
-    if (!c.isUsed())
-        return {};
-    switch (column) {
-    case RxColumn:
-        return c.rx;
-    case TxColumn:
-        return c.tx;
-    case RxToneColumn:
-    case TxToneColumn: {
-        const int position = choice(row, column);
-        return position == 0 ? offText() : toneEntry(position);
-    }
-    default: {
-        const QStringList entries = listEntries(column);
-        const int position = choice(row, column);
-        if (column == BandwidthColumn && position == 1 && m_createdBandText[std::size_t(row)])
-            return lang::pick("宽带", "Wide");
-        return position >= 0 && position < entries.size() ? entries.at(position) : QString();
-    }
-    }
+    return cols::cellText(m_document.config().channels[std::size_t(row)], row, column,
+                          m_document.newChannelBandText()[std::size_t(row)], lang::index());
 }
 
 QVariant ChannelTableModel::data(const QModelIndex &index, int role) const {
@@ -202,7 +141,7 @@ ChannelTableModel::FreqResult ChannelTableModel::commitFrequency(int row, int co
         c.rx = freq;
     else {
         c = newChannel(freq, c.name);
-        m_createdBandText[std::size_t(row)] = true;
+        m_document.setNewChannelBandText(row, true);
     }
     m_document.setChannel(row, c);
     return FreqResult::Stored;
@@ -212,14 +151,14 @@ void ChannelTableModel::setChoice(int row, int column, int position) {
     if (row < 0 || row >= RowCount || column < RxToneColumn || column > TxProhibitColumn)
         return;
     Channel c = m_document.config().channels[std::size_t(row)];
-    if (column == BandwidthColumn && m_createdBandText[std::size_t(row)]) {
+    if (column == BandwidthColumn && m_document.newChannelBandText()[std::size_t(row)]) {
         // Even a pick of the same position shows the list's own text.
-        m_createdBandText[std::size_t(row)] = false;
+        m_document.setNewChannelBandText(row, false);
         emit dataChanged(index(row, column), index(row, column));
     }
-    if (field(c, column) == position)
+    if (cols::choice(c, column) == position)
         return;
-    field(c, column) = position;
+    cols::choice(c, column) = position;
     m_document.setChannel(row, c);
 }
 
@@ -246,11 +185,11 @@ void ChannelTableModel::channelChanged(int row) {
         return;
     const Channel &c = m_document.config().channels[std::size_t(row)];
     if (!c.isUsed() || c.bandwidth != 1)
-        m_createdBandText[std::size_t(row)] = false;
+        m_document.setNewChannelBandText(row, false);
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
 void ChannelTableModel::refreshAll() {
-    m_createdBandText.reset();
+    m_document.clearNewChannelBandText();
     emit dataChanged(index(0, 0), index(RowCount - 1, ColumnCount - 1));
 }

@@ -6,8 +6,6 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
-#include <bitset>
-
 class Document;
 
 class ChannelTableModel : public QAbstractTableModel {
@@ -65,9 +63,8 @@ private:
     void refreshAll();
     QString cellText(int row, int column) const;
 
+    // A Band cell of a newly typed channel shows "Wide", not the list's entry for the same position ("wide"
+    // in English), until a pick from the list, a language switch or a new set of channels (the flags are
+    // kept in the Document, see Document::newChannelBandText).
     Document &m_document;
-    // Rows whose Band cell shows the text a newly typed channel gets ("Wide"), not the list's entry for the
-    // same position ("wide" in English). A pick from the list, a language switch or a new set of channels
-    // writes the list's entry again.
-    std::bitset<RowCount> m_createdBandText;
 };

@@ -4,6 +4,7 @@
 #include "gui/document.h"
 #include "gui/language.h"
 #include "gui/twips.h"
+#include "texts/listtables.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -19,11 +20,16 @@ namespace {
 constexpr int AutodialLength = 16;
 constexpr int AniLength = 16;
 constexpr int OwnCodeLength = 8;
-constexpr int DelayEntries = 10;
 constexpr int StartDelay = 6; // 1200 ms
 
 QString indexed(const char *name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+// Names a list's entries in the current language.
+template <std::size_t N> void setEntries(QComboBox *list, const ListEntry (&entries)[N]) {
+    for (std::size_t i = 0; i < N; ++i)
+        list->setItemText(int(i), entries[i].text(lang::index()));
 }
 
 void setTextKeepingCursor(QLineEdit *box, const QString &text) {
@@ -133,19 +139,17 @@ void DtmfWindow::buildFeaturesPage() {
         grid->addWidget(field, row, 1);
         ++row;
     };
-    m_rate = addList(QStringLiteral("Combo16"), 2);
+    m_rate = addList(QStringLiteral("Combo16"), int(std::size(listtables::DtmfRate)));
     addRow(m_rateLabel, "Label16", m_rate);
-    m_firstDelay = addList(QStringLiteral("Combo17"), DelayEntries);
+    m_firstDelay = addList(QStringLiteral("Combo17"), int(std::size(listtables::DtmfFirstDelay)));
     addRow(m_delayLabel, "Label17", m_firstDelay);
     m_aniStart = addCodeBox(QStringLiteral("Text2"), AniLength);
     addRow(m_aniStartLabel, "Label2", m_aniStart);
     m_aniEnd = addCodeBox(QStringLiteral("Text4"), AniLength);
     addRow(m_aniEndLabel, "Label4", m_aniEnd);
-    m_aniSending = addList(QStringLiteral("Combo1"), 3);
+    m_aniSending = addList(QStringLiteral("Combo1"), int(std::size(listtables::DtmfAniSending)));
     addRow(m_aniSendingLabel, "Label32", m_aniSending);
-    m_groupCall = addList(QStringLiteral("Combo18"), 1);
-    for (const char *code : {"*", "#", "A", "B", "C", "D"})
-        m_groupCall->addItem(QLatin1String(code));
+    m_groupCall = addList(QStringLiteral("Combo18"), int(std::size(listtables::DtmfGroupCall)));
     addRow(m_groupCallLabel, "Label18", m_groupCall);
     m_ownCode = addCodeBox(QStringLiteral("Text3"), OwnCodeLength);
     addRow(m_ownCodeLabel, "Label3", m_ownCode);
@@ -188,18 +192,13 @@ void DtmfWindow::retranslate() {
     m_aniEndLabel->setText(lang::pick("ANI结束码：", "ANI End Code："));
     m_ownCodeLabel->setText(lang::pick("自身码：", "Own Code："));
     m_aniSendingLabel->setText(QStringLiteral("ANI："));
-    m_aniSending->setItemText(0, lang::pick("发射开始", "Start Send"));
-    m_aniSending->setItemText(1, lang::pick("发射结束", "End Send"));
-    m_aniSending->setItemText(2, lang::pick("两者", "Both"));
+    setEntries(m_aniSending, listtables::DtmfAniSending);
     m_rateLabel->setText(lang::pick("DTMF速率：", "DTMF Rate："));
-    m_rate->setItemText(0, lang::pick("快", "Fast"));
-    m_rate->setItemText(1, lang::pick("慢", "Slow"));
+    setEntries(m_rate, listtables::DtmfRate);
     m_delayLabel->setText(lang::pick("首位数码延迟：", "First Digital Delay："));
-    const QString unit = lang::pick("毫秒", "MS");
-    for (int i = 0; i < DelayEntries; ++i)
-        m_firstDelay->setItemText(i, QString::number(i * 200) + unit);
+    setEntries(m_firstDelay, listtables::DtmfFirstDelay);
     m_groupCallLabel->setText(lang::pick("群呼码：", "Group Call Code："));
-    m_groupCall->setItemText(0, lang::pick("空", "Empty"));
+    setEntries(m_groupCall, listtables::DtmfGroupCall);
 }
 
 void DtmfWindow::startForm() {

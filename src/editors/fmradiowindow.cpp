@@ -7,6 +7,7 @@
 #include "gui/document.h"
 #include "gui/language.h"
 #include "gui/twips.h"
+#include "texts/listtables.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -172,12 +173,12 @@ void FmRadioWindow::buildControls() {
     m_displayModeLabel = new QLabel(this);
     m_displayModeLabel->setObjectName(QStringLiteral("Label1_1"));
     m_displayMode = editableList(this, "Combo1_1");
-    m_displayMode->addItems({QString(), QString()});
+    m_displayMode->addItems(QStringList(int(std::size(listtables::FmDisplayMode))));
 
     m_stepLabel = new QLabel(this);
     m_stepLabel->setObjectName(QStringLiteral("Label1_2"));
     m_step = editableList(this, "Combo1_2");
-    m_step->addItems({QStringLiteral("50K"), QStringLiteral("100K"), QStringLiteral("200K")});
+    m_step->addItems(ChoiceList(listtables::FmStep).texts(lang::index()));
     m_stepLabel->hide();
     m_step->hide();
 
@@ -213,8 +214,8 @@ void FmRadioWindow::retranslate() {
     m_channelLabel->setText(lang::pick("当前收音机工作频道:", "Present Channel:"));
     m_displayModeLabel->setText(lang::pick("显示模式:", "FM Display Mode:"));
     m_stepLabel->setText(QStringLiteral("收音机步进频率:"));
-    renameEntry(m_displayMode, 0, lang::pick("频道", "Channel"));
-    renameEntry(m_displayMode, 1, lang::pick("频率", "Frequency"));
+    for (int i = 0; i < m_displayMode->count(); ++i)
+        renameEntry(m_displayMode, i, listtables::FmDisplayMode[i].text(lang::index()));
     m_ok->setText(lang::pick("确定", "OK"));
     m_cancel->setText(lang::pick("取消", "Cancel"));
     if (m_message->isVisible())

@@ -66,7 +66,7 @@ OptionalFeaturesWindow::OptionalFeaturesWindow(Document &document, QWidget *pare
     buildUi();
     refresh();
     retranslate();
-    m_option1->setChecked(true);
+    m_functionPageButton->setChecked(true);
     showPage(false);
     m_forceWriteOn = m_document.forceWriteMode();
     m_calibrationOn = m_document.calibrationMode();
@@ -77,11 +77,11 @@ OptionalFeaturesWindow::OptionalFeaturesWindow(Document &document, QWidget *pare
             refresh();
     });
     connect(&m_document, &Document::modesChanged, this, &OptionalFeaturesWindow::onModesChanged);
-    connect(m_option1, &QRadioButton::clicked, this, [this] { showPage(false); });
-    connect(m_option2, &QRadioButton::clicked, this, [this] { showPage(true); });
+    connect(m_functionPageButton, &QRadioButton::clicked, this, [this] { showPage(false); });
+    connect(m_vfoPageButton, &QRadioButton::clicked, this, [this] { showPage(true); });
 }
 
-QGroupBox *OptionalFeaturesWindow::frame(const char *name, const OptionTexts &caption) {
+QGroupBox *OptionalFeaturesWindow::frame(const char *name, const ListEntry &caption) {
     auto *box = new QGroupBox;
     box->setObjectName(QString::fromLatin1(name));
     m_captions.emplace_back(box, caption);
@@ -119,15 +119,15 @@ void OptionalFeaturesWindow::buildUi() {
     addRows(vox, optionrows::voxHidden(), 0, true);
 
     QGroupBox *selector = frame("Frame4", {"", ""});
-    m_option1 = new QRadioButton;
-    m_option1->setObjectName(QStringLiteral("Option1"));
-    m_captions.emplace_back(m_option1, OptionTexts{"功能设置", "Function Set"});
-    m_option2 = new QRadioButton;
-    m_option2->setObjectName(QStringLiteral("Option2"));
-    m_captions.emplace_back(m_option2, OptionTexts{"全频频率", "VFO"});
+    m_functionPageButton = new QRadioButton;
+    m_functionPageButton->setObjectName(QStringLiteral("Option1"));
+    m_captions.emplace_back(m_functionPageButton, ListEntry{"功能设置", "Function Set"});
+    m_vfoPageButton = new QRadioButton;
+    m_vfoPageButton->setObjectName(QStringLiteral("Option2"));
+    m_captions.emplace_back(m_vfoPageButton, ListEntry{"全频频率", "VFO"});
     auto *selectorLayout = new QVBoxLayout(selector);
-    selectorLayout->addWidget(m_option1);
-    selectorLayout->addWidget(m_option2);
+    selectorLayout->addWidget(m_functionPageButton);
+    selectorLayout->addWidget(m_vfoPageButton);
 
     auto *leftArea = new QWidget;
     auto *left = new QGridLayout(leftArea);
@@ -195,8 +195,7 @@ QWidget *OptionalFeaturesWindow::createControl(int index) {
         auto *box = new QComboBox;
         box->setObjectName(name);
         box->setSizeAdjustPolicy(QComboBox::AdjustToContents); // never cut an entry, in either language
-        for (const OptionTexts &entry : row.entries)
-            box->addItem(entry.pick());
+        box->addItems(row.entries.texts(lang::index()));
         if (row.kind == OptionKind::EditableList) {
             box->setEditable(true);
             box->setInsertPolicy(QComboBox::NoInsert);
@@ -243,15 +242,8 @@ QWidget *OptionalFeaturesWindow::createControl(int index) {
     return edit;
 }
 
-int OptionalFeaturesWindow::choiceValue(const OptionRow &row) const {
-    if (row.generalChoice)
-        return m_document.config().general.*row.generalChoice;
-    const VfoSettings &vfo = row.side == 0 ? m_document.config().vfoA : m_document.config().vfoB;
-    return vfo.*row.vfoChoice;
-}
-
 void OptionalFeaturesWindow::storeChoice(const OptionRow &row, int position) {
-    if (choiceValue(row) == position)
+    if (choiceValue(row, m_document.config()) == position)
         return;
     if (row.generalChoice) {
         GeneralSettings general = m_document.config().general;
@@ -264,15 +256,8 @@ void OptionalFeaturesWindow::storeChoice(const OptionRow &row, int position) {
     row.side == 0 ? m_document.setVfoA(vfo) : m_document.setVfoB(vfo);
 }
 
-QString OptionalFeaturesWindow::textValue(const OptionRow &row) const {
-    if (row.generalText)
-        return m_document.config().general.*row.generalText;
-    const VfoSettings &vfo = row.side == 0 ? m_document.config().vfoA : m_document.config().vfoB;
-    return vfo.*row.vfoText;
-}
-
 void OptionalFeaturesWindow::storeText(const OptionRow &row, const QString &text) {
-    if (textValue(row) == text)
+    if (textValue(row, m_document.config()) == text)
         return;
     if (row.generalText) {
         GeneralSettings general = m_document.config().general;
@@ -300,7 +285,7 @@ void OptionalFeaturesWindow::refreshControl(const Bound &bound) {
     }
     if (!isList(row.kind)) {
         auto *edit = static_cast<QLineEdit *>(bound.control);
-        const QString text = textValue(row);
+        const QString text = textValue(row, m_document.config());
         if (edit->text() != text) { // leaves the cursor alone in a box the user is typing in
             const QSignalBlocker block(edit);
             edit->setText(text);
@@ -308,7 +293,7 @@ void OptionalFeaturesWindow::refreshControl(const Bound &bound) {
         return;
     }
     auto *box = static_cast<QComboBox *>(bound.control);
-    const int position = choiceValue(row);
+    const int position = choiceValue(row, m_document.config());
     const bool valid = position >= 0 && position < box->count();
     const QSignalBlocker block(box);
     if (row.kind == OptionKind::List) {
@@ -334,16 +319,16 @@ void OptionalFeaturesWindow::retranslate() {
     setWindowTitle(lang::pick("可选功能", "Optional Features"));
     for (const auto &[widget, texts] : m_captions) {
         if (auto *box = qobject_cast<QGroupBox *>(widget))
-            box->setTitle(texts.pick());
+            box->setTitle(texts.text(lang::index()));
         else if (auto *button = qobject_cast<QRadioButton *>(widget))
-            button->setText(texts.pick());
+            button->setText(texts.text(lang::index()));
     }
     for (const Bound &bound : m_bound) {
         const OptionRow &row = bound.row;
         if (bound.label)
-            bound.label->setText(row.caption.pick());
+            bound.label->setText(row.caption.text(lang::index()));
         if (row.kind == OptionKind::Check) {
-            static_cast<QCheckBox *>(bound.control)->setText(row.caption.pick());
+            static_cast<QCheckBox *>(bound.control)->setText(row.caption.text(lang::index()));
         } else if (isList(row.kind)) {
             auto *box = static_cast<QComboBox *>(bound.control);
             QLineEdit *edit = box->lineEdit();
@@ -351,7 +336,7 @@ void OptionalFeaturesWindow::retranslate() {
             const QSignalBlocker block(box);
             const QSignalBlocker blockEdit(edit);
             for (int i = 0; i < box->count(); ++i)
-                box->setItemText(i, row.entries[std::size_t(i)].pick());
+                box->setItemText(i, row.entries.text(i, lang::index()));
             if (edit && edit->text() != typed) // renaming the chosen entry rewrote the text field
                 edit->setText(typed);
             if (edit)

@@ -3,7 +3,7 @@
 // Every control edits the Document at once; the window shows what the Document holds.
 
 #include "editors/optionalfeaturesgesture.h"
-#include "editors/optionalfeaturesrows.h"
+#include "texts/optionalfeaturesrows.h"
 
 #include <QWidget>
 
@@ -35,7 +35,7 @@ private:
         QWidget *control = nullptr;
     };
 
-    QGroupBox *frame(const char *name, const OptionTexts &caption);
+    QGroupBox *frame(const char *name, const ListEntry &caption);
     void addRows(QGridLayout *grid, std::vector<OptionRow> rows, int column, bool hidden = false);
     QWidget *createControl(int index);
     void buildUi();
@@ -47,18 +47,16 @@ private:
     void onLabelClicked(QLabel *label);
     void onModesChanged();
 
-    int choiceValue(const OptionRow &row) const;
     void storeChoice(const OptionRow &row, int position);
-    QString textValue(const OptionRow &row) const;
     void storeText(const OptionRow &row, const QString &text);
 
     Document &m_document;
     std::vector<Bound> m_bound;
-    std::vector<std::pair<QWidget *, OptionTexts>> m_captions; // frames and option buttons
+    std::vector<std::pair<QWidget *, ListEntry>> m_captions; // frames and option buttons
     QGroupBox *m_functionFrame = nullptr;
     std::array<QGroupBox *, 2> m_vfoFrames{};
-    QRadioButton *m_option1 = nullptr;
-    QRadioButton *m_option2 = nullptr;
+    QRadioButton *m_functionPageButton = nullptr;
+    QRadioButton *m_vfoPageButton = nullptr;
     std::array<QLabel *, 3> m_forceWriteLabels{};
     std::array<QLabel *, 3> m_calibrationLabels{};
     OptionalFeaturesGesture m_forceWriteGesture;

@@ -78,3 +78,8 @@ void Document::setCalibrationMode(bool on) {
     m_calibrationMode = on;
     emit modesChanged();
 }
+
+void Document::setNewChannelBandText(int index, bool on) {
+    if (index >= 0 && index < int(m_newChannelBandText.size()))
+        m_newChannelBandText[std::size_t(index)] = on;
+}

@@ -8,6 +8,8 @@
 
 #include <QObject>
 
+#include <bitset>
+
 class Document : public QObject {
     Q_OBJECT
 public:
@@ -53,6 +55,13 @@ public:
     void setForceWriteMode(bool on);
     void setCalibrationMode(bool on);
 
+    // Channels whose Band cell shows the text a newly typed channel gets ("Wide") rather than the list's
+    // entry for the same position ("wide" in English). The channel table sets and clears them; they live here
+    // so that the report prints what the table shows. No signal: the table repaints the cells itself.
+    const std::bitset<128> &newChannelBandText() const { return m_newChannelBandText; }
+    void setNewChannelBandText(int index, bool on);
+    void clearNewChannelBandText() { m_newChannelBandText.reset(); }
+
 signals:
     void changed(Document::Part part);
     void channelChanged(int index);
@@ -64,4 +73,5 @@ private:
     MemoryImage m_writeImage{}; // 0x00 at program start
     bool m_forceWriteMode = false;
     bool m_calibrationMode = false;
+    std::bitset<128> m_newChannelBandText;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // How many entries each choice list has. A stored position beyond its list cannot be selected: decoding
-// keeps the previous value. Entry texts depend on the language and live in the GUI.
+// keeps the previous value. The entries' texts, in both languages, are in src/texts/listtables.h, which checks
+// its tables against these sizes.
 
 namespace lists {
 inline constexpr int Power = 3;            // Low, High, Middle

@@ -202,16 +202,6 @@ QString removeFF(const QString &text) {
     return out;
 }
 
-std::array<std::uint8_t, 8> channelCode(const QString &name) {
-    std::array<std::uint8_t, 8> bytes;
-    bytes.fill(0xFF);
-    for (int i = 0; i < 8 && i < name.size(); ++i) {
-        const char16_t u = name[i].unicode();
-        bytes[std::size_t(i)] = u <= 0xFF ? std::uint8_t(u) : std::uint8_t('?');
-    }
-    return bytes;
-}
-
 QString bytesToText(const std::uint8_t *bytes, std::size_t count) {
     QString text;
     for (std::size_t i = 0; i < count; ++i) {

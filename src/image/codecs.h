@@ -42,9 +42,6 @@ QString toneText(std::uint8_t low, std::uint8_t high);
 
 // The text without characters of code 255.
 QString removeFF(const QString &text);
-// A channel name as its eight stored bytes: one byte per character (Latin-1; a character beyond Latin-1
-// gives "?"), 0xFF padding, first 8 chars. encode() instead leaves such a byte as it was.
-std::array<std::uint8_t, 8> channelCode(const QString &name);
 // Stored bytes to text, one Latin-1 character per byte, 0xFF bytes skipped.
 QString bytesToText(const std::uint8_t *bytes, std::size_t count);
 

@@ -29,21 +29,3 @@ struct LinkActions {
 
     bool finished() const { return outcome != LinkOutcome::Running && outcome != LinkOutcome::BandQuestion; }
 };
-
-inline const char *linkOutcomeName(LinkOutcome outcome) {
-    switch (outcome) {
-    case LinkOutcome::Running:
-        return "running";
-    case LinkOutcome::Success:
-        return "success";
-    case LinkOutcome::CommunicationError:
-        return "communicationError";
-    case LinkOutcome::BandRefused:
-        return "bandRefused";
-    case LinkOutcome::BandQuestion:
-        return "bandQuestion";
-    case LinkOutcome::Cancelled:
-        return "cancelled";
-    }
-    return "?";
-}

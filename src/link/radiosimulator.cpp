@@ -129,7 +129,6 @@ bool RadioSimulator::parseOne(QList<RadioChunk> &out) {
 void RadioSimulator::startSession(QList<RadioChunk> &out) {
     m_inSession = true;
     m_sessionWrote = false;
-    ++m_sessions;
     m_replies = 0;
     reply(out, QByteArray(1, linkbytes::Ack));
 }

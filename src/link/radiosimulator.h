@@ -42,25 +42,19 @@ public:
 
     void setModelText(const QByteArray &model) { m_model = model; }
     void setBandCode(int band) { m_band = band; }
-    int bandCode() const { return m_band; }
     void setFaults(const RadioFaults &faults) { m_faults = faults; }
     const RadioFaults &faults() const { return m_faults; }
 
     // Bytes from the program; returns what the radio sends back, in order.
     QList<RadioChunk> receive(const QByteArray &bytes);
 
-    // The identification reply: model text, then 32, 30 + band code, 00.
-    QByteArray identification() const;
-
-    bool inSession() const { return m_inSession; }
-    int sessions() const { return m_sessions; }
-    int replyCount() const { return m_replies; }
     // Every frame received so far, as parsed (all sessions).
     const QList<QByteArray> &receivedFrames() const { return m_frames; }
-    void clearReceivedFrames() { m_frames.clear(); }
     int blocksWritten() const { return m_blocksWritten; }
 
 private:
+    // The identification reply: model text, then 32, 30 + band code, 00.
+    QByteArray identification() const;
     // Parses one frame from the front of the input; false when more bytes are needed.
     bool parseOne(QList<RadioChunk> &out);
     void startSession(QList<RadioChunk> &out);
@@ -73,7 +67,6 @@ private:
     QByteArray m_input;
     bool m_inSession = false;
     bool m_sessionWrote = false;
-    int m_sessions = 0;
     int m_replies = 0;
     int m_blocksWritten = 0;
     QByteArray m_repeated; // the reply a repeating radio is stuck on

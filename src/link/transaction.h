@@ -44,15 +44,14 @@ public:
     LinkOutcome outcome() const { return m_paused ? LinkOutcome::BandQuestion : m_outcome; }
     int step() const { return m_step; }
     const QByteArray &rxHex() const { return m_rxHex; }
-    int idleTicks() const { return m_idleTicks; }
     int receiveThreshold() const { return m_receiveThreshold; }
     bool watchdogRunning() const { return m_watchdogOn; }
 
+protected:
     static const QByteArray &programRequest();
     static QByteArray readRequest(int address);
     static QByteArray dataBlock(int address, const QByteArray &data);
 
-protected:
     // Applies the step table to RxHex (called after new bytes have been appended).
     virtual void handleStep(LinkActions &actions) = 0;
 

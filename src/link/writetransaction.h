@@ -28,15 +28,14 @@ public:
 
     LinkActions answerBandQuestion(bool ok) override;
 
-    // The block frame for a step (3..195), or an empty array where a single 06 goes instead.
-    QByteArray blockForStep(int step) const;
-    // The address written at a step, or -1 where nothing is written.
-    int addressForStep(int step) const;
-
 protected:
     void handleStep(LinkActions &actions) override;
 
 private:
+    // The block frame for a step (3..195), or an empty array where a single 06 goes instead.
+    QByteArray blockForStep(int step) const;
+    // The address written at a step, or -1 where nothing is written.
+    int addressForStep(int step) const;
     void handleIdentification(LinkActions &actions);
 
     MemoryImage m_image;

@@ -12,3 +12,6 @@ add_dependencies(tst_clicsv orlex-k7-cli)
 orlex_add_test(tst_clidiff SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_clidiff.cpp ${CMAKE_CURRENT_LIST_DIR}/clirun.h
                LIBS orlex_files)
 add_dependencies(tst_clidiff orlex-k7-cli)
+orlex_add_test(tst_cliprint SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_cliprint.cpp ${CMAKE_CURRENT_LIST_DIR}/clirun.h
+               LIBS orlex_app)
+add_dependencies(tst_cliprint orlex-k7-cli)

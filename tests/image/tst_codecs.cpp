@@ -1,5 +1,7 @@
 #include "image/bands.h"
 #include "image/codecs.h"
+#include "image/imagecodec.h"
+#include "image/memorymap.h"
 #include "image/tones.h"
 
 #include <QTest>
@@ -187,7 +189,8 @@ private slots:
         QCOMPARE(::removeFF(QString()), QString());
     }
 
-    void channelCode_data() {
+    // A channel name as encode stores it: one byte per character, 0xFF padding, the first eight characters.
+    void channelNameBytes_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("ABC") << "ABC" << QByteArray::fromHex("414243FFFFFFFFFF");
@@ -197,11 +200,14 @@ private slots:
             << QStringLiteral("A\tB") << QByteArray::fromHex("410942FFFFFFFFFF");
         QTest::newRow("latin-1") << QStringLiteral("Ä") << QByteArray::fromHex("C4FFFFFFFFFFFFFF");
     }
-    void channelCode() {
+    void channelNameBytes() {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
-        const auto b = ::channelCode(name);
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(b.data()), 8), bytes);
+        RadioConfig config;
+        config.channels[0].name = name;
+        const MemoryImage image = encode(config, MemoryImage{});
+        const auto *b = image.data() + mem::nameOffset(1);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(b), 8), bytes);
     }
 
     void fmValues_data() {

@@ -1,6 +1,7 @@
 // The memory map checked against expectations written out by hand: every tone with its stored bytes, every
-// general-setting and frequency-mode field in its own byte and bits, and every filler and constant region. A
-// round trip cannot see two fields that trade places in decode and encode alike; these tests can.
+// general-setting and frequency-mode field in its own byte and bits (the password included), and every filler
+// and constant region. A round trip cannot see two fields that trade places in decode and encode alike; these
+// tests can.
 
 #include "tonetable.h"
 
@@ -230,6 +231,34 @@ private slots:
         if (field.encoded)
             QCOMPARE(slice(encode(expected, filledImage(0x00)), BaseAt, BaseSize).toHex(' '),
                      expectedBytes.toHex(' '));
+    }
+
+    // The power-on password (Text1) lies past the base bytes, at 1856..1859: one character a byte, FF after
+    // it.
+    void passwordField_data() {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("four digits") << "1234" << QByteArray::fromHex("31323334");
+        QTest::newRow("two digits") << "90" << QByteArray::fromHex("3930FFFF");
+        QTest::newRow("none") << "" << QByteArray::fromHex("FFFFFFFF");
+    }
+    void passwordField() {
+        QFETCH(QString, password);
+        QFETCH(QByteArray, bytes);
+        RadioConfig expected = baseConfig();
+        expected.general.password = password;
+
+        MemoryImage image = filledImage(0xFF);
+        put(image, BaseAt, baseBytes());
+        put(image, 1856, bytes);
+        const RadioConfig decoded = decode(image, RadioConfig{});
+        QCOMPARE(decoded.general, expected.general);
+        QCOMPARE(decoded.vfoA, expected.vfoA);
+        QCOMPARE(decoded.vfoB, expected.vfoB);
+
+        const MemoryImage written = encode(expected, filledImage(0x00));
+        QCOMPARE(slice(written, 1856, 4).toHex(' '), bytes.toHex(' '));
+        QCOMPARE(slice(written, BaseAt, BaseSize).toHex(' '), baseBytes().toHex(' '));
     }
 
     // Every byte that holds no editor value, after an encode over an image of 5A bytes.

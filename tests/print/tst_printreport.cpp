@@ -5,13 +5,14 @@
 #include "app/mainwindow.h"
 #include "app/printpreviewdialog.h"
 #include "app/printreport.h"
-#include "app/reportcontent.h"
 #include "editors/calibrationwindow.h"
 #include "editors/channeleditorwindow.h"
+#include "editors/channeltablemodel.h"
 #include "editors/optionalfeatureswindow.h"
 #include "gui/document.h"
 #include "gui/language.h"
 #include "gui/localizedmsgbox.h"
+#include "report/reportcontent.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,6 +27,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -73,6 +75,8 @@ private slots:
     void fontsEmbedded();
     void emptyTextBoxAndTickedCheck_data();
     void emptyTextBoxAndTickedCheck();
+    void newlyTypedChannelBand_data();
+    void newlyTypedChannelBand();
     void previewWindow_data();
     void previewWindow();
     void printOnFile();
@@ -162,7 +166,7 @@ QString TestPrintReport::render(const QString &name, QPageSize::PageSizeId size)
     printer.setOutputFileName(path);
     setReportPage(&printer);
     printer.setPageSize(QPageSize(size));
-    if (!printContent(&printer, m_root.get()))
+    if (!printContent(&printer, *m_document))
         return {};
     return path;
 }
@@ -443,6 +447,37 @@ void TestPrintReport::emptyTextBoxAndTickedCheck() {
     checkRowsInOrder(text(pdf), rows);
 }
 
+void TestPrintReport::newlyTypedChannelBand_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("lines"); // channel 3, typed in the table, and channel 1 from the Document
+    QTest::newRow("en") << 1
+                        << QStringList{"3 145.10000 145.10000 Off Off High Off On Wide Off",
+                                       "1 146.52500 146.52500 67.0 D017N High Off On wide Off CALL"};
+    QTest::newRow("zh") << 0
+                        << QStringList{"3 145.10000 145.10000 关闭 关闭 高 关 使能 宽带 关",
+                                       "1 146.52500 146.52500 67.0 D017N 高 关 使能 宽带 关 CALL"};
+}
+
+// The channel table shows "Wide" in the Band cell of a channel typed into it; the report prints the same.
+void TestPrintReport::newlyTypedChannelBand() {
+    QFETCH(int, language);
+    QFETCH(QStringList, lines);
+    Language::instance().setIndex(language);
+    auto *model = qobject_cast<ChannelTableModel *>(m_root->findChild<QTableView *>("Grid1")->model());
+    QVERIFY(model);
+    QCOMPARE(model->commitFrequency(2, ChannelTableModel::RxColumn, "145.1"),
+             ChannelTableModel::FreqResult::Stored);
+    QCOMPARE(model->index(2, ChannelTableModel::BandwidthColumn).data().toString(),
+             language == 1 ? "Wide" : "宽带");
+    const QString pdf = render(QStringLiteral("typed.pdf"));
+    QVERIFY(!pdf.isEmpty());
+    QStringList printed;
+    for (const QString &line : text(pdf).split(QLatin1Char('\n')))
+        printed << squeezed(line);
+    for (const QString &line : lines)
+        QVERIFY2(printed.contains(line), qPrintable(line));
+}
+
 void TestPrintReport::previewWindow_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("caption");
@@ -458,7 +493,7 @@ void TestPrintReport::previewWindow() {
     QFETCH(QString, caption);
     QFETCH(QString, print);
     Language::instance().setIndex(language);
-    PrintPreviewDialog dialog(m_root.get());
+    PrintPreviewDialog dialog(*m_document);
     QCOMPARE(dialog.objectName(), QStringLiteral("FrmPrint"));
     QCOMPARE(dialog.windowTitle(), caption);
     QVERIFY(dialog.isModal());
@@ -478,7 +513,7 @@ void TestPrintReport::previewWindow() {
 }
 
 void TestPrintReport::printOnFile() {
-    PrintPreviewDialog dialog(m_root.get());
+    PrintPreviewDialog dialog(*m_document);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString path = m_dir.filePath(QStringLiteral("printed.pdf"));
@@ -492,7 +527,7 @@ void TestPrintReport::printOnFile() {
 
 void TestPrintReport::printFailureIsReported() {
     Language::instance().setIndex(1);
-    PrintPreviewDialog dialog(m_root.get());
+    PrintPreviewDialog dialog(*m_document);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_dir.filePath(QStringLiteral("no such folder/report.pdf")));
@@ -508,7 +543,7 @@ void TestPrintReport::printThroughDialog() {
     const QString path = PrintPreviewDialog::defaultOutputFile();
     QFile::remove(path);
     QVERIFY(path.startsWith(m_dir.path()));
-    PrintPreviewDialog dialog(m_root.get());
+    PrintPreviewDialog dialog(*m_document);
     dialog.show();
     bool sawDialog = false;
     QTimer::singleShot(0, this, [&] {
@@ -548,8 +583,8 @@ void TestPrintReport::printCommand() {
     QCOMPARE(caption, QStringLiteral("打印预览"));
     QVERIFY(modal);
     QVERIFY(pagesShown >= 4);
-    // The main window's editors are the report's source.
-    const ReportContent content = collectReport(&window);
+    // The main window's Document is the report's source.
+    const ReportContent content = buildReport(m_document->config(), 0);
     QCOMPARE(content.sections.first().rows.first().value, QStringLiteral("99"));
     QCOMPARE(content.channelRows.size(), 128);
     QCOMPARE(content.channelRows.at(1).at(10), QStringLiteral("RPT2"));
@@ -571,7 +606,7 @@ void TestPrintReport::screenshots() {
                                            "-l", QString::number(page), pdf, out});
             QVERIFY(QFile::exists(out + ".png"));
         }
-        PrintPreviewDialog dialog(m_root.get());
+        PrintPreviewDialog dialog(*m_document);
         dialog.resize(900, 700);
         dialog.show();
         QTest::qWait(200);

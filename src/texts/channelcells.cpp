@@ -1,33 +1,14 @@
-#include "gui/channelcells.h"
+#include "texts/channelcells.h"
 
-#include "gui/channellists.h"
 #include "image/channelinput.h"
+#include "texts/channelcolumns.h"
 
 namespace {
-
-int &listField(Channel &c, int column) {
-    switch (column) {
-    case channelcolumn::RxTone:
-        return c.rxTone;
-    case channelcolumn::TxTone:
-        return c.txTone;
-    case channelcolumn::Power:
-        return c.power;
-    case channelcolumn::BusyLock:
-        return c.busyLock;
-    case channelcolumn::ScanAdd:
-        return c.scanAdd;
-    case channelcolumn::Bandwidth:
-        return c.bandwidth;
-    default:
-        return c.txProhibit;
-    }
-}
 
 // Position of a list text in either language, -1 when neither list has it.
 int listPosition(int column, const QString &text) {
     for (int language = 0; language < 2; ++language) {
-        const QStringList entries = channelListEntries(column, language);
+        const QStringList entries = channelcolumns::list(column).texts(language);
         for (int i = 0; i < entries.size(); ++i)
             if (entries.at(i).compare(text, Qt::CaseInsensitive) == 0)
                 return i;
@@ -37,13 +18,13 @@ int listPosition(int column, const QString &text) {
 
 CellRefusal setFrequency(Channel &c, int column, const QString &text, int band) {
     if (text.isEmpty()) {
-        if (column == channelcolumn::Rx) {
+        if (column == channelcolumns::Rx) {
             c = Channel{};
             return CellRefusal::None;
         }
         return c.tx.isEmpty() ? CellRefusal::None : CellRefusal::TxNotErasable;
     }
-    if (column == channelcolumn::Tx && !c.isUsed())
+    if (column == channelcolumns::Tx && !c.isUsed())
         return CellRefusal::ChannelNotUsed;
     const TypedFrequency typed = typedChannelFrequency(text, band);
     switch (typed.status) {
@@ -54,7 +35,7 @@ CellRefusal setFrequency(Channel &c, int column, const QString &text, int band) 
     default:
         return CellRefusal::NotFrequency;
     }
-    if (column == channelcolumn::Tx)
+    if (column == channelcolumns::Tx)
         c.tx = typed.text;
     else if (c.isUsed())
         c.rx = typed.text;
@@ -103,15 +84,15 @@ QString refusalText(CellRefusal reason, int language) {
 CellRefusal setCellText(Channel &channel, int column, const QString &text, int band) {
     const QString t = text.trimmed();
     switch (column) {
-    case channelcolumn::Rx:
-    case channelcolumn::Tx:
+    case channelcolumns::Rx:
+    case channelcolumns::Tx:
         return setFrequency(channel, column, t, band);
-    case channelcolumn::Name:
+    case channelcolumns::Name:
         return setName(channel, t);
     default:
         break;
     }
-    if (column < channelcolumn::RxTone || column > channelcolumn::TxProhibit)
+    if (column < channelcolumns::RxTone || column > channelcolumns::TxProhibit)
         return CellRefusal::None;
     // An empty list cell is what a channel not in use shows; a list has no empty entry to pick.
     if (t.isEmpty())
@@ -121,7 +102,7 @@ CellRefusal setCellText(Channel &channel, int column, const QString &text, int b
     const int position = listPosition(column, t);
     if (position < 0)
         return CellRefusal::NotInList;
-    listField(channel, column) = position;
+    channelcolumns::choice(channel, column) = position;
     return CellRefusal::None;
 }
 
@@ -159,19 +140,19 @@ PlacedBlock placeBlock(const QList<QStringList> &block, int row, int column) {
     qsizetype width = 0;
     for (const QStringList &cells : block)
         width = std::max(width, cells.size());
-    if (column == channelcolumn::Number && width < channelcolumn::Count)
-        column = channelcolumn::Rx;
+    if (column == channelcolumns::Number && width < channelcolumns::Count)
+        column = channelcolumns::Rx;
     const int rows = int(std::tuple_size_v<ChannelList>);
     for (qsizetype i = 0; i < block.size(); ++i) {
         const QStringList &cells = block.at(i);
         for (qsizetype j = 0; j < cells.size(); ++j) {
             const int r = row + int(i);
             const int c = column + int(j);
-            if (r >= rows || c >= channelcolumn::Count) {
+            if (r >= rows || c >= channelcolumns::Count) {
                 ++placed.outside;
                 continue;
             }
-            if (c != channelcolumn::Number)
+            if (c != channelcolumns::Number)
                 placed.cells << CellText{r, c, cells.at(j)};
         }
     }
@@ -185,16 +166,16 @@ ChannelList clearCells(const ChannelList &channels, const QList<CellText> &cells
             continue;
         Channel &c = out[std::size_t(cell.row)];
         switch (cell.column) {
-        case channelcolumn::Rx:
+        case channelcolumns::Rx:
             c = Channel{};
             break;
-        case channelcolumn::Name:
+        case channelcolumns::Name:
             c.name.clear();
             break;
-        case channelcolumn::RxTone:
+        case channelcolumns::RxTone:
             c.rxTone = 0;
             break;
-        case channelcolumn::TxTone:
+        case channelcolumns::TxTone:
             c.txTone = 0;
             break;
         default:

@@ -1,8 +1,7 @@
 // Texts taken into channel cells as typed or pasted: band check, raster, name filter, list texts in either
 // language, and where a pasted block lands.
 
-#include "gui/channelcells.h"
-#include "gui/channellists.h"
+#include "texts/channelcells.h"
 
 #include <QTest>
 

@@ -1,18 +1,11 @@
 #pragma once
 // The rows of the optional-features window: each caption label with its control, their texts in both
-// languages, and the setting the control edits.
+// languages, and the setting the control edits. The report prints its rows' captions from here too.
 
 #include "image/radioconfig.h"
-
-#include <QString>
+#include "texts/listtables.h"
 
 #include <vector>
-
-struct OptionTexts {
-    QString zh;
-    QString en;
-    QString pick() const; // the text of the current language
-};
 
 enum class OptionKind {
     List,         // drop-down list
@@ -27,11 +20,11 @@ enum class OptionKind {
 
 struct OptionRow {
     const char *label = nullptr; // objectName of the caption label (null for a check box)
-    OptionTexts caption{};
+    ListEntry caption{};
     const char *control = nullptr; // objectName of the control
     OptionKind kind = OptionKind::List;
-    std::vector<OptionTexts> entries{}; // lists only, in list order
-    int maxLength = 0;                  // text boxes; 0 = no limit
+    ChoiceList entries{}; // lists only
+    int maxLength = 0;    // text boxes; 0 = no limit
     // The setting edited: one of these, by the control's kind and side.
     int GeneralSettings::*generalChoice = nullptr;
     QString GeneralSettings::*generalText = nullptr;
@@ -49,3 +42,7 @@ std::vector<OptionRow> voxHidden(); // Check13 and Check12, never shown
 std::vector<OptionRow> vfo(int side);
 std::vector<OptionRow> vfoHidden(); // scramble and companding of the A side, never shown
 } // namespace optionrows
+
+// The position of the setting a list row edits, or the text of a text row's setting.
+int choiceValue(const OptionRow &row, const RadioConfig &config);
+QString textValue(const OptionRow &row, const RadioConfig &config);
