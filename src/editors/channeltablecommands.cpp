@@ -68,6 +68,14 @@ ChannelTableCommands::ChannelTableCommands(Document &document, ChannelTableModel
     connect(find("actSortName"), &QAction::triggered, this,
             [this] { sortChannels(channelrows::SortKey::Name); });
 
+    // The actions follow the clipboard and the selection, so that their keys act only when they can.
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &ChannelTableCommands::updateActions);
+    connect(m_grid.selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ChannelTableCommands::updateActions);
+    connect(m_grid.selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &ChannelTableCommands::updateActions);
+    updateActions();
+
     m_grid.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&m_grid, &QWidget::customContextMenuRequested, this, &ChannelTableCommands::showMenu);
     retranslate();

@@ -25,6 +25,8 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -177,8 +179,10 @@ private slots:
         QTest::addColumn<QString>("editor");
         QTest::addColumn<int>("widthTwips");
         QTest::addColumn<int>("heightTwips");
-        QTest::newRow("channels") << "MNModel" << "Form1" << 12635 << 7200;
-        QTest::newRow("FM") << "MNFMset" << "Form5" << 8205 << 4800;
+        QTest::newRow("channels") << "MNModel"
+                                  << "Form1" << 12635 << 7200;
+        QTest::newRow("FM") << "MNFMset"
+                            << "Form5" << 8205 << 4800;
     }
     void editorsOpenAtTheirDesignedSize() {
         QFETCH(QString, command);
@@ -449,6 +453,25 @@ private slots:
         m_window->setTransferCommandsEnabled(true);
         for (const char *name : {"MNRead", "MNWrite", "TRead", "TWrite"})
             QVERIFY(action(name)->isEnabled());
+    }
+
+    // The channel table's own keys leave the program's shortcuts alone: Ctrl+A on the table is About.
+    void ctrlAOnTheChannelTableIsAbout() {
+        start();
+        auto *grid = child<QTableView>("Grid1");
+        QVERIFY(grid);
+        grid->setFocus();
+        QTRY_VERIFY(grid->hasFocus());
+        QString shown;
+        QTimer::singleShot(0, m_window.get(), [&shown] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                shown = box->objectName();
+                box->close();
+            }
+        });
+        QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(shown, QString("FrmAbout"));
+        QCOMPARE(grid->selectionModel()->selectedIndexes().size(), 1);
     }
 };
 

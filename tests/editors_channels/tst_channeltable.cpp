@@ -515,6 +515,11 @@ void TestChannelTable::contextMenu() {
     QVERIFY(!action("actPaste")->isEnabled());
     QVERIFY(!action("actSortRx")->isEnabled());
     QVERIFY(action("actMoveUp")->isEnabled());
+    // Text put on the clipboard afterwards pastes with Ctrl+V.
+    menu()->hide();
+    QApplication::clipboard()->setText("Low");
+    QTest::keyClick(grid(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(m_document->config().channels[1].power, 0);
 }
 
 void TestChannelTable::selectAll() {
