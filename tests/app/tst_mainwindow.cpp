@@ -460,6 +460,9 @@ private slots:
         start();
         auto *grid = child<QTableView>("Grid1");
         QVERIFY(grid);
+        // Shortcuts reach only the active window.
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         grid->setFocus();
         QTRY_VERIFY(grid->hasFocus());
         QString shown;
