@@ -788,6 +788,18 @@ void TestChannelTable::screenshots() {
         QVERIFY(shot.save(folder + "/contextmenu-" + suffix + ".png"));
         menu()->hide();
     }
+    const QPalette saved = QApplication::palette();
+    QPalette dark(QColor(45, 45, 45), QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Base, QColor(20, 20, 20));
+    QApplication::setPalette(dark);
+    // A window made under the dark palette, as with a dark desktop theme.
+    m_window = std::make_unique<ChannelEditorWindow>(*m_document);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    click(5, 1);
+    QVERIFY(m_window->grab().save(folder + "/darkpalette.png"));
+    QApplication::setPalette(saved);
 }
 
 QTEST_MAIN(TestChannelTable)
