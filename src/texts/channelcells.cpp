@@ -140,7 +140,9 @@ PlacedBlock placeBlock(const QList<QStringList> &block, int row, int column) {
     qsizetype width = 0;
     for (const QStringList &cells : block)
         width = std::max(width, cells.size());
-    if (column == channelcolumns::Number && width < channelcolumns::Count)
+    if (width == channelcolumns::Count)
+        column = channelcolumns::Number; // whole rows with their channel numbers, wherever they are put
+    else if (column == channelcolumns::Number)
         column = channelcolumns::Rx;
     const int rows = int(std::tuple_size_v<ChannelList>);
     for (qsizetype i = 0; i < block.size(); ++i) {

@@ -57,7 +57,8 @@ struct PlacedBlock {
 };
 // Where a block of pasted rows lands with its top-left cell at (row, column). A block of at most ten columns
 // put on the channel number column starts at the receive frequency instead (rows copied from a spreadsheet
-// without channel numbers); a block of eleven starts at the channel number, whose cells are left out.
+// without channel numbers); a block of eleven is whole rows with their channel numbers and starts at the
+// channel number column wherever it is put, the numbers left out.
 PlacedBlock placeBlock(const QList<QStringList> &block, int row, int column);
 
 // The cells emptied as the Delete key does: an RX cell empties its channel, a name cell its name, a tone cell

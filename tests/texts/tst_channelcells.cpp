@@ -224,6 +224,9 @@ void TestChannelCells::placeBlock_data() {
     QTest::newRow("eleven columns on the channel number")
         << QList<QStringList>{{"5", "a", "b", "c", "d", "e", "f", "g", "h", "i", "j"}} << 4 << 0
         << "4,1=a 4,2=b 4,3=c 4,4=d 4,5=e 4,6=f 4,7=g 4,8=h 4,9=i 4,10=j" << 0;
+    QTest::newRow("eleven columns put on the RX column")
+        << QList<QStringList>{{"5", "a", "b", "c", "d", "e", "f", "g", "h", "i", "j"}} << 4 << 1
+        << "4,1=a 4,2=b 4,3=c 4,4=d 4,5=e 4,6=f 4,7=g 4,8=h 4,9=i 4,10=j" << 0;
     QTest::newRow("one cell on the channel number") << QList<QStringList>{{"x"}} << 2 << 0 << "2,1=x" << 0;
 }
 
