@@ -13,6 +13,7 @@
 #include "editors/fmradiowindow.h"
 #include "editors/optionalfeatureswindow.h"
 #include "files/datfile.h"
+#include "files/recentfiles.h"
 #include "files/settingsstore.h"
 #include "gui/clock.h"
 #include "gui/document.h"
@@ -21,15 +22,22 @@
 #include "gui/twips.h"
 #include "image/bands.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSessionManager>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -79,6 +87,29 @@ constexpr Caption ToolTips[] = {
 };
 
 constexpr int PanelWidthsTwips[4] = {1764, 6174, 2540, 2540};
+
+ChangeText bandChangeText() {
+    return {"频段", "Range"};
+}
+
+// The user's choice of language is stored the moment it is made (and again at the end), so a crash does not
+// lose it.
+void chooseLanguage(int index) {
+    Language::instance().setIndex(index);
+    settings::writeLanguage(index);
+}
+
+// The first local .dat file among dropped URLs; "" for none.
+QString droppedDatFile(const QMimeData *mime) {
+    if (!mime || !mime->hasUrls())
+        return {};
+    for (const QUrl &url : mime->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() && path.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive))
+            return path;
+    }
+    return {};
+}
 } // namespace
 
 MainWindow::MainWindow(Document &document, const QString &portFilePath, QWidget *parent)
@@ -103,6 +134,13 @@ MainWindow::MainWindow(Document &document, const QString &portFilePath, QWidget 
     retranslate();
     connect(&Language::instance(), &Language::changed, this, &MainWindow::retranslate);
     connect(&m_document, &Document::changed, this, [this](Document::Part part) { onDocumentChanged(part); });
+    connect(&m_document, &Document::modifiedChanged, this, &MainWindow::updateTitle);
+    connect(&m_document, &Document::filePathChanged, this, &MainWindow::updateTitle);
+    connect(&m_document, &Document::historyChanged, this, &MainWindow::updateUndoActions);
+    // Moving to another field ends a run of merged changes (the letters typed into one box).
+    connect(qApp, &QApplication::focusChanged, &m_document,
+            [document = &m_document] { document->sealChange(); });
+    setAcceptDrops(true);
     connect(&m_document, &Document::modesChanged, this, &MainWindow::onModesChanged);
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MainWindow::onCommitDataRequest);
 
@@ -146,6 +184,14 @@ void MainWindow::createMenus() {
     connect(addCommand(file, "MNPrint"), &QAction::triggered, this, &MainWindow::printReport);
     file->addSeparator()->setObjectName(QStringLiteral("MNLine1"));
     connect(addCommand(file, "MNQuit"), &QAction::triggered, this, &MainWindow::close);
+    // The files used last, after every other entry.
+    m_recentSeparator = file->addSeparator();
+    m_recentSeparator->setObjectName(QStringLiteral("MNLine3"));
+    for (int i = 0; i < recent::MaxFiles; ++i) {
+        QAction *entry = addCommand(file, QStringLiteral("MNRecent%1").arg(i + 1).toLatin1().constData());
+        connect(entry, &QAction::triggered, this, [this, entry] { openFileNamed(entry->data().toString()); });
+        m_recentActions << entry;
+    }
 
     QMenu *edit = menu("MNEdit");
     connect(addCommand(edit, "MNModel", QKeySequence(Qt::CTRL | Qt::Key_M)), &QAction::triggered, this,
@@ -160,6 +206,13 @@ void MainWindow::createMenus() {
             &MainWindow::showCalibration);
     connect(addCommand(edit, "MNFMset", QKeySequence(Qt::CTRL | Qt::Key_F)), &QAction::triggered, this,
             &MainWindow::showFmRadio);
+    edit->addSeparator()->setObjectName(QStringLiteral("MNLine2"));
+    m_undoAction = addCommand(edit, "MNUndo", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(m_undoAction, &QAction::triggered, this, &MainWindow::undo);
+    m_redoAction = addCommand(edit, "MNRedo");
+    m_redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(m_redoAction, &QAction::triggered, this, &MainWindow::redo);
 
     QMenu *program = menu("MNProgram");
     connect(addCommand(program, "MNRead", QKeySequence(Qt::CTRL | Qt::Key_R)), &QAction::triggered, this,
@@ -172,10 +225,8 @@ void MainWindow::createMenus() {
     connect(commPort, &QAction::triggered, this, &MainWindow::showPortChooser);
 
     QMenu *language = menu("MNLanguage");
-    connect(addCommand(language, "MNChinese"), &QAction::triggered, this,
-            [] { Language::instance().setIndex(0); });
-    connect(addCommand(language, "MNEnglish"), &QAction::triggered, this,
-            [] { Language::instance().setIndex(1); });
+    connect(addCommand(language, "MNChinese"), &QAction::triggered, this, [] { chooseLanguage(0); });
+    connect(addCommand(language, "MNEnglish"), &QAction::triggered, this, [] { chooseLanguage(1); });
 
     QMenu *help = menu("MNHelp");
     // No help file ships with the program.
@@ -273,17 +324,19 @@ void MainWindow::createEditors() {
 
     m_portChooser = new PortChooser(this);
     m_portChooser->hide();
-    connect(m_portChooser, &PortChooser::portChosen, this, &MainWindow::setPortNumber);
+    connect(m_portChooser, &PortChooser::portChosen, this, &MainWindow::choosePort);
     RadioLinkController::Host host;
     host.portNumber = [this] { return m_portNumber; };
     host.disarmBandList = [this] { disarmBandList(); };
     host.commitOpenEdits = [this] { commitOpenEdits(); };
+    // A read replaces the configuration; a write sends what the FM window's OK has stored.
+    host.mayStart = [this](bool reading) { return reading ? maySaveOrDiscard() : mayLeaveFmEdits(); };
     host.setCommandsEnabled = [this](bool enabled) { setTransferCommandsEnabled(enabled); };
     m_link = new RadioLinkController(m_document, host, this, this);
 }
 
 void MainWindow::retranslate() {
-    setWindowTitle(lang::pick("ORLEX-K7 对讲机编程软件V1.20", "ORLEX-K7 Radio Programming Software V1.20"));
+    updateTitle();
     m_panels[1]->setText(lang::pick("Zolvarex", ""));
     for (const Caption &c : MenuCaptions) {
         const QString name = QString::fromLatin1(c.name);
@@ -297,6 +350,62 @@ void MainWindow::retranslate() {
     for (const Caption &c : ToolTips)
         m_toolbar->findChild<QAction *>(QString::fromLatin1(c.name))
             ->setToolTip(lang::pick(c.chinese, c.english));
+    updateUndoActions();
+    updateRecentFiles();
+}
+
+void MainWindow::updateTitle() {
+    // The program's title, then the open file's name, and a star while the document holds unsaved changes.
+    QString title = lang::pick("ORLEX-K7 对讲机编程软件V1.20", "ORLEX-K7 Radio Programming Software V1.20");
+    if (!m_document.filePath().isEmpty())
+        title += QStringLiteral(" - ") + QFileInfo(m_document.filePath()).fileName();
+    if (m_document.isModified())
+        title += QLatin1Char('*');
+    setWindowTitle(title);
+}
+
+void MainWindow::updateUndoActions() {
+    // "Undo Channel 5 RXFreq" / "撤销 频道5 接收频率": the step's name in the language of the moment.
+    auto caption = [](const char *zh, const char *en, const ChangeText &step) {
+        const QString verb = lang::pick(zh, en);
+        return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step.pick();
+    };
+    m_undoAction->setText(caption("撤销", "Undo", m_document.undoText()));
+    m_undoAction->setEnabled(m_document.canUndo());
+    m_redoAction->setText(caption("重做", "Redo", m_document.redoText()));
+    m_redoAction->setEnabled(m_document.canRedo());
+}
+
+void MainWindow::updateRecentFiles() {
+    const QStringList files = recent::files();
+    for (int i = 0; i < int(m_recentActions.size()); ++i) {
+        QAction *entry = m_recentActions[i];
+        const bool used = i < files.size();
+        entry->setVisible(used);
+        if (!used)
+            continue;
+        // "&1 name.dat"; the menu's status tip and tool tip carry the whole path.
+        entry->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+        entry->setData(files[i]);
+        entry->setToolTip(QDir::toNativeSeparators(files[i]));
+        entry->setStatusTip(QDir::toNativeSeparators(files[i]));
+    }
+    m_recentSeparator->setVisible(!files.isEmpty());
+}
+
+void MainWindow::rememberFile(const QString &path) {
+    recent::setFiles(recent::withFirst(recent::files(), path));
+    recent::setFolder(QFileInfo(path).absolutePath());
+    updateRecentFiles();
+}
+
+QString MainWindow::dialogFolder() const {
+    // The folder used last; at first the user's documents, never the program's own folder.
+    const QString last = recent::folder();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 void MainWindow::updateClockPanels() {
@@ -308,6 +417,12 @@ void MainWindow::updateClockPanels() {
 void MainWindow::setPortNumber(int portNumber) {
     m_portNumber = portNumber;
     m_panels[0]->setText(QStringLiteral("COM: %1").arg(portNumber));
+}
+
+void MainWindow::choosePort(int portNumber) {
+    setPortNumber(portNumber);
+    // Stored the moment the user chooses it (and again at the end), so a crash does not lose it.
+    settings::writePortNumber(m_portFilePath, m_portNumber);
 }
 
 void MainWindow::disarmBandList() {
@@ -333,11 +448,17 @@ void MainWindow::onBandChanged(int position) {
             m_bandList->setCurrentIndex(m_previousBand);
             return;
         }
-        m_document.clearChannels();
+        // The new band and the emptied channel table are one step: Undo brings both back.
+        m_bandArmed = false;
+        RadioConfig after = m_document.config();
+        after.band = position;
+        after.channels.fill(Channel{});
+        m_document.apply(bandChangeText(), after);
+        return;
     }
     m_bandArmed = false;
     if (m_document.config().band != position)
-        m_document.setBand(position);
+        m_document.setBand(position, bandChangeText());
 }
 
 void MainWindow::onDocumentChanged(int part) {
@@ -399,23 +520,47 @@ void MainWindow::showFmRadio() {
 }
 
 void MainWindow::newFile() {
-    const int answer =
-        LocalizedMsgBox(lang::pick("未保存的数据将会丢失，确定吗？", "Unsaved data will be lost, sure?"),
-                        msgbox::StyleQuestion, lang::pick("注意", "Attention"));
-    if (answer != msgbox::IdOk)
-        return;
-    // The band stays as it is: New touches only the channel table and the DTMF window.
+    if (m_document.isModified()) {
+        // The save question takes the place of New's own question.
+        if (!maySaveOrDiscard())
+            return;
+    } else {
+        const int answer =
+            LocalizedMsgBox(lang::pick("未保存的数据将会丢失，确定吗？", "Unsaved data will be lost, sure?"),
+                            msgbox::StyleQuestion, lang::pick("注意", "Attention"));
+        if (answer != msgbox::IdOk)
+            return;
+    }
+    // The band stays as it is: New touches only the channel table and the DTMF window, in one undo step.
     disarmBandList();
-    m_channelEditor->startForm();
-    m_dtmfWindow->startForm();
+    m_channelEditor->cancelOpenEdit();
+    RadioConfig after = m_document.config();
+    after.channels.fill(Channel{});
+    after.dtmf = DtmfWindow::startValues(after.dtmf);
+    m_document.replace({"新建", "New"}, after, QString(), false);
 }
 
 void MainWindow::openFile() {
+    if (!maySaveOrDiscard())
+        return;
     disarmBandList();
-    const QString path = filedialog::openPath(this, QCoreApplication::applicationDirPath());
+    const QString path = filedialog::openPath(this, dialogFolder());
     if (path.isEmpty())
         return;
+    recent::setFolder(QFileInfo(path).absolutePath());
     openDataFile(path);
+}
+
+void MainWindow::openFileNamed(const QString &path) {
+    if (!maySaveOrDiscard())
+        return;
+    disarmBandList();
+    const datfile::ReadError error = openDataFile(path);
+    if (error == datfile::ReadError::CannotOpen || error == datfile::ReadError::NotRegular) {
+        // Gone or replaced by something else: the list forgets it (Open reports nothing either).
+        recent::setFiles(recent::without(recent::files(), path));
+        updateRecentFiles();
+    }
 }
 
 datfile::ReadError MainWindow::openDataFile(const QString &path) {
@@ -428,21 +573,82 @@ datfile::ReadError MainWindow::openDataFile(const QString &path) {
     if (result.error != datfile::ReadError::None)
         return result.error;
     m_document.readImage() = result.image;
-    m_document.decodeReadImage();
+    const QFileInfo file(path);
+    m_document.decodeReadImage(
+        {QStringLiteral("打开 ") + file.fileName(), QStringLiteral("Open ") + file.fileName()},
+        file.absoluteFilePath());
+    rememberFile(path);
     showEditor(m_channelFrame);
     return result.error;
 }
 
-void MainWindow::saveFile() {
-    const QString path = filedialog::savePath(this, QCoreApplication::applicationDirPath());
+bool MainWindow::saveFile() {
+    if (!mayLeaveFmEdits())
+        return false;
+    // The open file is proposed (its name in its folder); without one the dialog starts in the folder used
+    // last.
+    const QString open = m_document.filePath();
+    const QString start = open.isEmpty() ? dialogFolder() : open;
+    const QString path = filedialog::savePath(this, start);
     if (path.isEmpty())
-        return;
+        return false;
+    recent::setFolder(QFileInfo(path).absolutePath());
     // A value still being typed (the toolbar takes no focus) is taken in first, so the file holds what shows.
     commitOpenEdits();
     const MemoryImage &image = m_document.encodeWriteImage();
-    if (!datfile::write(path, image).isEmpty())
+    if (!datfile::write(path, image).isEmpty()) {
         LocalizedMsgBox(lang::pick("保存文件失败！", "Saving the file failed!"), msgbox::StyleStop,
                         lang::pick("错误", "Mistake"));
+        return false;
+    }
+    m_document.markSaved(QFileInfo(path).absoluteFilePath());
+    rememberFile(path);
+    return true;
+}
+
+bool MainWindow::maySaveOrDiscard() {
+    if (!m_document.isModified())
+        return true;
+    const int answer = LocalizedMsgBox(
+        lang::pick("数据已修改，是否保存修改？", "The data have been changed. Save the changes?"),
+        msgbox::StyleSaveChanges, lang::pick("注意", "Attention"));
+    if (answer == msgbox::IdSave)
+        return saveFile(); // a cancelled or failed save stops the command
+    return answer == msgbox::IdDiscard;
+}
+
+bool MainWindow::mayLeaveFmEdits() {
+    if (!m_fmRadioWindow->hasPendingEdits())
+        return true;
+    const int answer = LocalizedMsgBox(
+        lang::pick("FM频道设置窗口中有未按“确定”保存的修改，是否先应用？",
+                   "The FM Channel Set window holds changes not yet confirmed with OK. Apply them first?"),
+        msgbox::StyleApplyChanges, lang::pick("注意", "Attention"));
+    if (answer == msgbox::IdApply) {
+        if (m_fmRadioWindow->applyPendingEdits())
+            return true;
+        // OK refused a field: the window shows it, and the command stops.
+        showEditor(m_fmRadioFrame);
+        m_fmRadioWindow->focusRefusedField();
+        return false;
+    }
+    if (answer == msgbox::IdDiscard) {
+        m_fmRadioWindow->discardPendingEdits();
+        return true;
+    }
+    return false;
+}
+
+void MainWindow::undo() {
+    // A value still being typed is taken in first: Undo then takes back the latest change, that one included,
+    // and an editor left open cannot write its old text over the undone state.
+    commitOpenEdits();
+    m_document.undo();
+}
+
+void MainWindow::redo() {
+    commitOpenEdits();
+    m_document.redo();
 }
 
 void MainWindow::commitOpenEdits() {
@@ -451,6 +657,8 @@ void MainWindow::commitOpenEdits() {
 }
 
 void MainWindow::printReport() {
+    if (!mayLeaveFmEdits())
+        return;
     // The report is built from the Document; the preview is modal, so nothing changes meanwhile.
     PrintPreviewDialog preview(m_document, this);
     preview.exec();
@@ -487,9 +695,16 @@ void MainWindow::storeSettings() {
     settings::writePortNumber(m_portFilePath, m_portNumber);
 }
 
+bool MainWindow::mayQuit() {
+    if (!mayLeaveFmEdits())
+        return false;
+    // While the document is modified the save question takes the place of the quit question.
+    return m_document.isModified() ? maySaveOrDiscard() : confirmQuit();
+}
+
 void MainWindow::closeEvent(QCloseEvent *event) {
     if (!m_quitConfirmed) {
-        if (!confirmQuit()) {
+        if (!mayQuit()) {
             event->ignore();
             return;
         }
@@ -503,7 +718,7 @@ void MainWindow::onCommitDataRequest(QSessionManager &manager) {
     if (m_quitConfirmed)
         return;
     if (manager.allowsInteraction()) {
-        const bool ok = confirmQuit();
+        const bool ok = mayQuit();
         manager.release();
         if (!ok) {
             manager.cancel();
@@ -512,4 +727,19 @@ void MainWindow::onCommitDataRequest(QSessionManager &manager) {
     }
     storeSettings();
     m_quitConfirmed = true;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event) {
+    if (!droppedDatFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event) {
+    const QString path = droppedDatFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The drop is over before the save question and the opening run, so no question waits inside a drop.
+    QMetaObject::invokeMethod(
+        this, [this, path] { openFileNamed(path); }, Qt::QueuedConnection);
 }

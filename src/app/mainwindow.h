@@ -6,6 +6,7 @@
 #include "files/datfile.h"
 
 #include <QMainWindow>
+#include <QStringList>
 
 class BandComboBox;
 class CalibrationWindow;
@@ -60,13 +61,26 @@ public:
 
     // The quit question; true when the user chose OK.
     bool confirmQuit();
+    // Before the configuration is replaced or the program ends: while the document is modified, asks whether
+    // to save it (Save / Discard / Cancel). True when the command may go on: nothing to lose, saved, or
+    // discarded.
+    bool maySaveOrDiscard();
+    // Before Save, Write, Print and Quit: while the FM window holds values its OK has not stored, asks
+    // whether to apply them (Apply / Discard / Cancel). True when the command may go on.
+    bool mayLeaveFmEdits();
     // Stores the language and the port number (after a confirmed quit).
     void storeSettings();
 
 public slots:
     void newFile();
     void openFile();
-    void saveFile();
+    // True when the file has been written.
+    bool saveFile();
+    // Opens a file named without the dialog (a recent file, a dropped file), asking first while the document
+    // is modified.
+    void openFileNamed(const QString &path);
+    void undo();
+    void redo();
     void printReport();
     void showPortChooser();
     void readRadio();
@@ -80,6 +94,9 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A .dat file dropped on the window is opened.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createMenus();
@@ -97,6 +114,14 @@ private:
     void hiddenModeClick(int &lastClick, bool forceWrite);
     void onCommitDataRequest(QSessionManager &manager);
     void showEditor(HidingSubWindow *frame);
+    bool mayQuit();
+    void updateTitle();
+    void updateUndoActions();
+    void updateRecentFiles();
+    // A file opened or saved: first in the recent files, its folder where the dialogs start next.
+    void rememberFile(const QString &path);
+    QString dialogFolder() const;
+    void choosePort(int portNumber);
 
     Document &m_document;
     QString m_portFilePath;
@@ -118,6 +143,10 @@ private:
     QToolBar *m_toolbar = nullptr;
     QLabel *m_panels[4] = {};
     QTimer *m_clockTimer = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
+    QAction *m_recentSeparator = nullptr;
+    QList<QAction *> m_recentActions;
 
     ChannelEditorWindow *m_channelEditor = nullptr;
     DtmfWindow *m_dtmfWindow = nullptr;

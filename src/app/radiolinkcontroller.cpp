@@ -46,6 +46,8 @@ void RadioLinkController::read() {
         return;
     }
     m_host.commitOpenEdits();
+    if (m_host.mayStart && !m_host.mayStart(true))
+        return;
     m_received = m_document.readImage();
     run(Direction::Read, device);
 }
@@ -59,6 +61,8 @@ void RadioLinkController::write() {
         return;
     }
     m_host.commitOpenEdits();
+    if (m_host.mayStart && !m_host.mayStart(false))
+        return;
     run(Direction::Write, device);
 }
 

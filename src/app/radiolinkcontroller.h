@@ -28,6 +28,8 @@ public:
         std::function<void()> disarmBandList;         // the band of the radio is taken without a question
         std::function<void()> commitOpenEdits;        // open edits of the editor windows into the Document
         std::function<void(bool)> setCommandsEnabled; // MNRead, MNWrite, TRead, TWrite
+        // The user's last word before a transfer starts (reading: true for a read); false stops it.
+        std::function<bool(bool reading)> mayStart;
     };
 
     RadioLinkController(Document &document, Host host, QWidget *window, QObject *parent = nullptr);

@@ -22,8 +22,10 @@ CalibrationWindow::CalibrationWindow(Document &document, QWidget *parent)
             auto *frame = new CalibrationFrame(index, page);
             m_frames[std::size_t(index)] = frame;
             pageLayout->addWidget(frame);
-            connect(frame, &CalibrationFrame::valueChanged, this,
-                    [this](int i, int value) { m_document.setCalibration(i, value); });
+            connect(frame, &CalibrationFrame::valueChanged, this, [this](int i, int value) {
+                m_document.setCalibration(i, value, changeText(i),
+                                          Document::mergeKey(Document::CalibrationSliderGroup, i));
+            });
         }
         pageLayout->addStretch(1);
         m_tabs->addTab(page, QString());
@@ -42,6 +44,17 @@ CalibrationWindow::CalibrationWindow(Document &document, QWidget *parent)
             loadFromDocument();
     });
     connect(&m_document, &Document::modesChanged, this, &CalibrationWindow::followModes);
+}
+
+ChangeText CalibrationWindow::changeText(int slider) {
+    // "A High Power Grades" / "A组高功率等级"
+    static const char *const grades[3][2] = {{"高功率等级", "High Power Grades"},
+                                             {"中功率等级", "Middle Power Grades"},
+                                             {"低功率等级", "Low Power Grades"}};
+    const char *const *grade = grades[slider % 3];
+    const QString group = slider < 3 ? QStringLiteral("A") : QStringLiteral("B");
+    return {group + QString::fromUtf8("组") + QString::fromUtf8(grade[0]),
+            group + QLatin1Char(' ') + QLatin1String(grade[1])};
 }
 
 void CalibrationWindow::retranslate() {

@@ -1,6 +1,8 @@
 #pragma once
 // The power calibration window: six sliders, enabled only in calibration mode.
 
+#include "gui/changetext.h"
+
 #include <QWidget>
 
 #include <array>
@@ -13,6 +15,8 @@ class CalibrationWindow : public QWidget {
     Q_OBJECT
 public:
     explicit CalibrationWindow(Document &document, QWidget *parent = nullptr);
+    // The name of an undo step that moves a slider.
+    static ChangeText changeText(int slider);
 
 private:
     void retranslate();

@@ -116,6 +116,10 @@ void ChannelEditorWindow::commitOpenEdit() {
     m_grid->finishEdit();
 }
 
+void ChannelEditorWindow::cancelOpenEdit() {
+    m_delegate->cancelEdit();
+}
+
 void ChannelEditorWindow::mousePressEvent(QMouseEvent *event) {
     // A click beside the grid ends an open edit.
     m_grid->finishEdit();

@@ -19,6 +19,8 @@ public:
     void startForm();
     // Takes an open frequency or name edit into the table (before a radio read or write).
     void commitOpenEdit();
+    // Closes an open editor without taking what it holds.
+    void cancelOpenEdit();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

@@ -138,6 +138,7 @@ void ChannelItemDelegate::destroyEditor(QWidget *editor, const QModelIndex &inde
     if (editor == m_editor) {
         m_editor = nullptr;
         m_column = -1;
+        m_model.endEdit();
     }
     QStyledItemDelegate::destroyEditor(editor, index);
 }

@@ -50,6 +50,13 @@ int ChannelTableModel::columnWidthTwips(int column) {
     return column >= 0 && column < ColumnCount ? ColumnWidthTwips[column] : 0;
 }
 
+ChangeText ChannelTableModel::changeText(int row, int column) {
+    if (column <= NumberColumn || column >= ColumnCount)
+        return Document::channelText(row);
+    return {QStringLiteral("频道%1 %2").arg(row + 1).arg(cols::headerText(column, 0)),
+            QStringLiteral("Channel %1 %2").arg(row + 1).arg(cols::headerText(column, 1))};
+}
+
 QStringList ChannelTableModel::listEntries(int column) {
     return cols::list(column).texts(lang::index());
 }
@@ -123,7 +130,8 @@ ChannelTableModel::FreqResult ChannelTableModel::commitFrequency(int row, int co
     if (text.isEmpty()) {
         // An RX frequency cannot be absent from a used channel; a TX frequency cannot be erased.
         if (column == RxColumn) {
-            clearChannel(row);
+            if (!(m_document.config().channels[std::size_t(row)] == Channel{}))
+                m_document.setChannel(row, Channel{}, changeText(row, column));
             return FreqResult::Cleared;
         }
         return FreqResult::Unchanged;
@@ -143,7 +151,7 @@ ChannelTableModel::FreqResult ChannelTableModel::commitFrequency(int row, int co
         c = newChannel(freq, c.name);
         m_document.setNewChannelBandText(row, true);
     }
-    m_document.setChannel(row, c);
+    m_document.setChannel(row, c, changeText(row, column));
     return FreqResult::Stored;
 }
 
@@ -159,7 +167,7 @@ void ChannelTableModel::setChoice(int row, int column, int position) {
     if (cols::choice(c, column) == position)
         return;
     cols::choice(c, column) = position;
-    m_document.setChannel(row, c);
+    m_document.setChannel(row, c, changeText(row, column));
 }
 
 void ChannelTableModel::setName(int row, const QString &name) {
@@ -169,7 +177,8 @@ void ChannelTableModel::setName(int row, const QString &name) {
     if (c.name == name)
         return;
     c.name = name;
-    m_document.setChannel(row, c);
+    m_document.setChannel(row, c, changeText(row, NameColumn),
+                          Document::mergeKey(Document::ChannelNameGroup, row));
 }
 
 void ChannelTableModel::clearChannel(int row) {
@@ -178,6 +187,10 @@ void ChannelTableModel::clearChannel(int row) {
     if (m_document.config().channels[std::size_t(row)] == Channel{})
         return;
     m_document.setChannel(row, Channel{});
+}
+
+void ChannelTableModel::endEdit() {
+    m_document.sealChange();
 }
 
 void ChannelTableModel::channelChanged(int row) {

@@ -3,6 +3,8 @@
 // channel. Cell texts are derived from the stored list positions and the interface language, so a language
 // switch only has to repaint them.
 
+#include "gui/changetext.h"
+
 #include <QAbstractTableModel>
 #include <QStringList>
 
@@ -47,6 +49,8 @@ public:
     // Entries of the choice list that edits a column (3..9); empty for the other columns.
     static QStringList listEntries(int column);
     static int columnWidthTwips(int column);
+    // The name of an undo step that changes a cell: "Channel 5 RXFreq" / "频道5 接收频率".
+    static ChangeText changeText(int row, int column);
 
     bool isUsed(int row) const;
     // Position stored for a list column (3..9) of a channel.
@@ -55,8 +59,11 @@ public:
     // A typed frequency for column 1 or 2, checked against the selected band and put onto the raster.
     FreqResult commitFrequency(int row, int column, const QString &text);
     void setChoice(int row, int column, int position);
+    // The name follows every letter typed; the letters typed in a row are one undo step.
     void setName(int row, const QString &name);
     void clearChannel(int row);
+    // An editor closed: what it typed is one undo step, the next edit of the same cell another.
+    void endEdit();
 
 private:
     void channelChanged(int row);

@@ -97,7 +97,8 @@ QLineEdit *DtmfWindow::addCodeBox(const QString &name, int maxLength) {
     // Pasted text is held to the same characters as typed text.
     static const QRegularExpression dtmf(QStringLiteral("[0-9A-D*#]*"));
     box->setValidator(new QRegularExpressionValidator(dtmf, box));
-    connect(box, &QLineEdit::textChanged, this, &DtmfWindow::storeIntoDocument);
+    const int key = Document::mergeKey(Document::DtmfControlGroup, m_controlCount++);
+    connect(box, &QLineEdit::textChanged, this, [this, key] { storeIntoDocument(key); });
     return box;
 }
 
@@ -106,7 +107,8 @@ QComboBox *DtmfWindow::addList(const QString &name, int count) {
     list->setObjectName(name);
     for (int i = 0; i < count; ++i)
         list->addItem(QString());
-    connect(list, &QComboBox::currentIndexChanged, this, &DtmfWindow::storeIntoDocument);
+    const int key = Document::mergeKey(Document::DtmfControlGroup, m_controlCount++);
+    connect(list, &QComboBox::currentIndexChanged, this, [this, key] { storeIntoDocument(key); });
     return list;
 }
 
@@ -201,8 +203,8 @@ void DtmfWindow::retranslate() {
     setEntries(m_groupCall, listtables::DtmfGroupCall);
 }
 
-void DtmfWindow::startForm() {
-    DtmfSettings dtmf = m_document.config().dtmf;
+DtmfSettings DtmfWindow::startValues(const DtmfSettings &current) {
+    DtmfSettings dtmf = current;
     dtmf.aniSending = 0;
     dtmf.rate = 0;
     dtmf.firstDelay = StartDelay;
@@ -211,7 +213,11 @@ void DtmfWindow::startForm() {
     dtmf.aniStart.clear();
     dtmf.ownCode.clear();
     // dtmf.aniEnd is kept
-    m_document.setDtmf(dtmf);
+    return dtmf;
+}
+
+void DtmfWindow::startForm() {
+    m_document.setDtmf(startValues(m_document.config().dtmf));
     loadFromDocument();
 }
 
@@ -230,7 +236,7 @@ void DtmfWindow::loadFromDocument() {
     m_loading = false;
 }
 
-void DtmfWindow::storeIntoDocument() {
+void DtmfWindow::storeIntoDocument(int mergeKey) {
     if (m_loading)
         return;
     DtmfSettings dtmf;
@@ -244,5 +250,5 @@ void DtmfWindow::storeIntoDocument() {
     dtmf.firstDelay = m_firstDelay->currentIndex();
     dtmf.groupCall = m_groupCall->currentIndex();
     if (!(dtmf == m_document.config().dtmf))
-        m_document.setDtmf(dtmf);
+        m_document.setDtmf(dtmf, ChangeText("DTMF", "DTMF"), mergeKey);
 }

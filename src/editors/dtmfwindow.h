@@ -2,6 +2,8 @@
 // The DTMF signalling window. Its values go into the document's DTMF settings, which are never put into an
 // image or a file.
 
+#include "image/radioconfig.h"
+
 #include <QWidget>
 
 #include <array>
@@ -20,6 +22,7 @@ public:
     explicit DtmfWindow(Document &document, QWidget *parent = nullptr);
     // Back to the start values (New); the ANI end code is kept.
     void startForm();
+    static DtmfSettings startValues(const DtmfSettings &current);
 
 private:
     QLineEdit *addCodeBox(const QString &name, int maxLength);
@@ -29,11 +32,12 @@ private:
     void showPage(bool autodial);
     void retranslate();
     void loadFromDocument();
-    void storeIntoDocument();
+    void storeIntoDocument(int mergeKey);
 
     Document &m_document;
     DtmfKeyFilter *m_keyFilter;
     bool m_loading = false;
+    int m_controlCount = 0;
 
     QRadioButton *m_autodialOption;
     QRadioButton *m_featuresOption;

@@ -21,6 +21,7 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 // Geometry in twips.
@@ -88,12 +89,6 @@ int channelOf(const QComboBox *list) {
     const int channel = list->currentText().trimmed().toInt(&ok, 10);
     return ok && channel >= 1 && channel <= FmChannelModel::ChannelCount ? channel : 0;
 }
-
-void refuse(QComboBox *list) {
-    list->setFocus();
-    if (list->lineEdit())
-        list->lineEdit()->selectAll();
-}
 } // namespace
 
 FmRadioWindow::FmRadioWindow(Document &document, QWidget *parent)
@@ -110,7 +105,7 @@ FmRadioWindow::FmRadioWindow(Document &document, QWidget *parent)
                 if (current.isValid())
                     placeMessageAtRow(current.row());
             });
-    connect(m_ok, &QPushButton::clicked, this, &FmRadioWindow::accept);
+    connect(m_ok, &QPushButton::clicked, this, [this] { accept(); });
     connect(m_cancel, &QPushButton::clicked, this, &FmRadioWindow::hideWindow);
 
     // Loading fills the lists first; the display-mode entry 1 carries the unit until a language switch.
@@ -297,19 +292,81 @@ void FmRadioWindow::placeMessageAtVfo() {
                            twipsToPixels(FieldsWidth), twipsToPixels(MessageHeight));
 }
 
-void FmRadioWindow::accept() {
+void FmRadioWindow::refuse(QComboBox *list) {
+    m_refused = list;
+    focusRefusedField();
+}
+
+void FmRadioWindow::focusRefusedField() {
+    if (!m_refused)
+        return;
+    m_refused->setFocus();
+    if (m_refused->lineEdit())
+        m_refused->lineEdit()->selectAll();
+}
+
+std::optional<FmSettings> FmRadioWindow::draft() const {
+    // What OK would store, worked out without touching the window; none when OK would refuse a field.
+    FmSettings fm = m_document.config().fm;
+    FmChannelModel::Frequencies frequencies = m_model->frequencies();
+    if (const QLineEdit *editor = m_delegate->openEditor()) {
+        const int row = m_grid->currentIndex().row();
+        const FmFreqCheck check = checkFmChannelFreq(editor->text());
+        const bool taken = check.outcome == FmFreqCheck::Empty || check.outcome == FmFreqCheck::Accepted;
+        if (taken && row >= 0 && row < FmChannelModel::ChannelCount)
+            frequencies[std::size_t(row)] = check.text;
+    }
+    std::copy(frequencies.begin(), frequencies.end(), fm.channels.begin());
+    const FmFreqCheck vfo = checkFmVfoFreq(m_vfo->text());
+    fm.vfo = vfo.outcome == FmFreqCheck::Accepted     ? vfo.text
+             : vfo.outcome == FmFreqCheck::OutOfRange ? QString()
+                                                      : m_vfo->text();
+    // A stored channel the window shows unchanged is no edit, even one outside 1..25 that OK would refuse.
+    bool refused = false;
+    if (m_channel->currentText() != QString::number(fm.channel)) {
+        fm.channel = channelOf(m_channel);
+        refused = fm.channel == 0;
+    }
+    fm.displayMode = positionToStore(m_displayMode, fm.displayMode);
+    fm.step = positionToStore(m_step, fm.step);
+    if (refused || fm.displayMode < 0 || fm.step < 0)
+        return std::nullopt;
+    return fm;
+}
+
+bool FmRadioWindow::hasPendingEdits() const {
+    const std::optional<FmSettings> fm = draft();
+    return !fm || !(*fm == m_document.config().fm);
+}
+
+bool FmRadioWindow::applyPendingEdits() {
+    return accept();
+}
+
+void FmRadioWindow::discardPendingEdits() {
+    loadFromDocument();
+}
+
+bool FmRadioWindow::accept() {
+    m_refused = nullptr;
     m_delegate->finishOpenEdit();
     leaveVfoBox();
     const int channel = channelOf(m_channel);
-    if (channel == 0)
-        return refuse(m_channel);
+    if (channel == 0) {
+        refuse(m_channel);
+        return false;
+    }
     FmSettings fm = m_document.config().fm;
     const int displayMode = positionToStore(m_displayMode, fm.displayMode);
-    if (displayMode < 0)
-        return refuse(m_displayMode);
+    if (displayMode < 0) {
+        refuse(m_displayMode);
+        return false;
+    }
     const int step = positionToStore(m_step, fm.step);
-    if (step < 0)
-        return refuse(m_step);
+    if (step < 0) {
+        refuse(m_step);
+        return false;
+    }
     const FmChannelModel::Frequencies &frequencies = m_model->frequencies();
     std::copy(frequencies.begin(), frequencies.end(), fm.channels.begin());
     fm.vfo = m_vfo->text();
@@ -318,6 +375,7 @@ void FmRadioWindow::accept() {
     fm.step = step;
     m_document.setFm(fm);
     hideWindow();
+    return true;
 }
 
 void FmRadioWindow::hideWindow() {

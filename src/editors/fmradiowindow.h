@@ -3,7 +3,11 @@
 // widgets) that OK commits into the document's FM store; Cancel only hides it. When the store is replaced
 // (an image read or opened) the draft is loaded again from it.
 
+#include "image/radioconfig.h"
+
 #include <QWidget>
+
+#include <optional>
 
 class Document;
 class FmChannelModel;
@@ -19,6 +23,16 @@ class FmRadioWindow : public QWidget {
 public:
     explicit FmRadioWindow(Document &document, QWidget *parent = nullptr);
 
+    // True while the window shows values that OK has not stored yet (typed after the last OK, or kept by
+    // Cancel), an open cell edit included.
+    bool hasPendingEdits() const;
+    // OK with its checks; false when OK refused a field (the window then stays as it is).
+    bool applyPendingEdits();
+    // The window shows the stored values again.
+    void discardPendingEdits();
+    // Gives the focus to the field that the last OK refused.
+    void focusRefusedField();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -33,7 +47,9 @@ private:
     void hideRangeMessage();
     void placeMessageAtRow(int row);
     void placeMessageAtVfo();
-    void accept();
+    bool accept();
+    std::optional<FmSettings> draft() const;
+    void refuse(QComboBox *list);
     void hideWindow();
 
     Document &m_document;
@@ -51,4 +67,5 @@ private:
     QComboBox *m_step;
     QPushButton *m_ok;
     QPushButton *m_cancel;
+    QComboBox *m_refused = nullptr;
 };

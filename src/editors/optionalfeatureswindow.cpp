@@ -58,6 +58,23 @@ OptionalFeaturesLineEdit::KeyFilter keyFilter(OptionKind kind) {
 bool enterLeaves(OptionKind kind) {
     return kind == OptionKind::ChannelNumber || kind == OptionKind::Frequency || kind == OptionKind::Offset;
 }
+
+QString withoutColon(QString caption) {
+    while (caption.endsWith(QLatin1Char(':')) || caption.endsWith(QChar(0xFF1A)))
+        caption.chop(1);
+    return caption.trimmed();
+}
+
+// The name of an undo step: the caption of the changed setting, after its VFO group's caption.
+ChangeText rowChangeText(const OptionRow &row) {
+    const QString zh = withoutColon(row.caption.zh);
+    const QString en = withoutColon(row.caption.en);
+    if (!row.vfoChoice && !row.vfoText)
+        return {zh, en};
+    const bool a = row.side == 0;
+    return {QString::fromUtf8(a ? "A组全频频率 - " : "B组全频频率 - ") + zh,
+            QLatin1String(a ? "A Group VFO - " : "B Group VFO - ") + en};
+}
 } // namespace
 
 OptionalFeaturesWindow::OptionalFeaturesWindow(Document &document, QWidget *parent)
@@ -213,12 +230,13 @@ QWidget *OptionalFeaturesWindow::createControl(int index) {
         auto *check = new QCheckBox;
         check->setObjectName(name);
         connect(check, &QCheckBox::toggled, this, [this, index](bool on) {
+            const OptionRow &row = m_bound[std::size_t(index)].row;
             GeneralSettings general = m_document.config().general;
-            bool &value = general.*(m_bound[std::size_t(index)].row.generalCheck);
+            bool &value = general.*(row.generalCheck);
             if (value == on)
                 return;
             value = on;
-            m_document.setGeneral(general);
+            m_document.setGeneral(general, rowChangeText(row), mergeKeyOf(row));
         });
         return check;
     }
@@ -242,18 +260,28 @@ QWidget *OptionalFeaturesWindow::createControl(int index) {
     return edit;
 }
 
+int OptionalFeaturesWindow::mergeKeyOf(const OptionRow &row) const {
+    // Each control is one row; its place in the list of rows is its key.
+    const auto at =
+        std::find_if(m_bound.begin(), m_bound.end(), [&](const Bound &b) { return &b.row == &row; });
+    return Document::mergeKey(Document::OptionControlGroup, int(at - m_bound.begin()));
+}
+
 void OptionalFeaturesWindow::storeChoice(const OptionRow &row, int position) {
     if (choiceValue(row, m_document.config()) == position)
         return;
     if (row.generalChoice) {
         GeneralSettings general = m_document.config().general;
         general.*row.generalChoice = position;
-        m_document.setGeneral(general);
+        m_document.setGeneral(general, rowChangeText(row), mergeKeyOf(row));
         return;
     }
     VfoSettings vfo = row.side == 0 ? m_document.config().vfoA : m_document.config().vfoB;
     vfo.*row.vfoChoice = position;
-    row.side == 0 ? m_document.setVfoA(vfo) : m_document.setVfoB(vfo);
+    if (row.side == 0)
+        m_document.setVfoA(vfo, rowChangeText(row), mergeKeyOf(row));
+    else
+        m_document.setVfoB(vfo, rowChangeText(row), mergeKeyOf(row));
 }
 
 void OptionalFeaturesWindow::storeText(const OptionRow &row, const QString &text) {
@@ -262,12 +290,15 @@ void OptionalFeaturesWindow::storeText(const OptionRow &row, const QString &text
     if (row.generalText) {
         GeneralSettings general = m_document.config().general;
         general.*row.generalText = text;
-        m_document.setGeneral(general);
+        m_document.setGeneral(general, rowChangeText(row), mergeKeyOf(row));
         return;
     }
     VfoSettings vfo = row.side == 0 ? m_document.config().vfoA : m_document.config().vfoB;
     vfo.*row.vfoText = text;
-    row.side == 0 ? m_document.setVfoA(vfo) : m_document.setVfoB(vfo);
+    if (row.side == 0)
+        m_document.setVfoA(vfo, rowChangeText(row), mergeKeyOf(row));
+    else
+        m_document.setVfoB(vfo, rowChangeText(row), mergeKeyOf(row));
 }
 
 void OptionalFeaturesWindow::refresh() {

@@ -47,6 +47,7 @@ private:
     void onLabelClicked(QLabel *label);
     void onModesChanged();
 
+    int mergeKeyOf(const OptionRow &row) const;
     void storeChoice(const OptionRow &row, int position);
     void storeText(const OptionRow &row, const QString &text);
 

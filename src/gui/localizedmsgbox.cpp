@@ -18,23 +18,47 @@ QPointer<QWidget> &owner() {
     return w;
 }
 
-QString buttonCaption(int id) {
+QString buttonCaption(int id, int style) {
+    if (style == msgbox::StyleSaveChanges) {
+        if (id == msgbox::IdSave)
+            return lang::pick("保存", "Save");
+        if (id == msgbox::IdDiscard)
+            return lang::pick("不保存", "Discard");
+    } else if (style == msgbox::StyleApplyChanges) {
+        if (id == msgbox::IdApply)
+            return lang::pick("应用", "Apply");
+        if (id == msgbox::IdDiscard)
+            return lang::pick("放弃", "Discard");
+    }
     switch (id) {
-    case msgbox::IdOk: return lang::pick("确定", "OK");
-    case msgbox::IdCancel: return lang::pick("取消", "Cancel");
-    case msgbox::IdAbort: return lang::pick("放弃", "Abort");
-    case msgbox::IdRetry: return lang::pick("重试", "Retry");
-    case msgbox::IdIgnore: return lang::pick("忽略", "Ignore");
-    case msgbox::IdYes: return lang::pick("是", "Yes");
-    case msgbox::IdNo: return lang::pick("否", "No");
+    case msgbox::IdOk:
+        return lang::pick("确定", "OK");
+    case msgbox::IdCancel:
+        return lang::pick("取消", "Cancel");
+    case msgbox::IdAbort:
+        return lang::pick("放弃", "Abort");
+    case msgbox::IdRetry:
+        return lang::pick("重试", "Retry");
+    case msgbox::IdIgnore:
+        return lang::pick("忽略", "Ignore");
+    case msgbox::IdYes:
+        return lang::pick("是", "Yes");
+    case msgbox::IdNo:
+        return lang::pick("否", "No");
     }
     return {};
 }
 } // namespace
 
-QString msgbox::applicationTitle() { return QStringLiteral("ORLEX-K7"); }
-void msgbox::setHook(Hook h) { hook() = std::move(h); }
-void msgbox::setOwner(QWidget *w) { owner() = w; }
+QString msgbox::applicationTitle() {
+    return QStringLiteral("ORLEX-K7");
+}
+void msgbox::setHook(Hook h) {
+    hook() = std::move(h);
+}
+void msgbox::setOwner(QWidget *w) {
+    owner() = w;
+}
 
 int LocalizedMsgBox(const QString &text, int style, const QString &title) {
     const QString shownTitle = title.isEmpty() ? msgbox::applicationTitle() : title;
@@ -48,18 +72,44 @@ int LocalizedMsgBox(const QString &text, int style, const QString &title) {
     box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     box.setWindowModality(Qt::ApplicationModal);
 
+    const bool threeButtons = style == msgbox::StyleSaveChanges || style == msgbox::StyleApplyChanges;
     const bool okCancel = style == msgbox::StyleQuestion;
     switch (style) {
-    case msgbox::StyleStop: box.setIcon(QMessageBox::Critical); break;
-    case msgbox::StyleExclamation: box.setIcon(QMessageBox::Warning); break;
-    case msgbox::StyleQuestion: box.setIcon(QMessageBox::Question); break;
-    default: box.setIcon(QMessageBox::NoIcon); break;
+    case msgbox::StyleStop:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case msgbox::StyleExclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case msgbox::StyleQuestion:
+    case msgbox::StyleSaveChanges:
+    case msgbox::StyleApplyChanges:
+        box.setIcon(QMessageBox::Question);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
     }
-    QAbstractButton *ok = box.addButton(buttonCaption(msgbox::IdOk), QMessageBox::AcceptRole);
+    if (threeButtons) {
+        QAbstractButton *yes = box.addButton(buttonCaption(msgbox::IdYes, style), QMessageBox::AcceptRole);
+        yes->setObjectName(QStringLiteral("IdYes"));
+        QAbstractButton *no = box.addButton(buttonCaption(msgbox::IdNo, style), QMessageBox::DestructiveRole);
+        no->setObjectName(QStringLiteral("IdNo"));
+        QAbstractButton *cancel =
+            box.addButton(buttonCaption(msgbox::IdCancel, style), QMessageBox::RejectRole);
+        cancel->setObjectName(QStringLiteral("IdCancel"));
+        box.setDefaultButton(static_cast<QPushButton *>(yes));
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == yes)
+            return msgbox::IdYes;
+        return box.clickedButton() == no ? msgbox::IdNo : msgbox::IdCancel;
+    }
+    QAbstractButton *ok = box.addButton(buttonCaption(msgbox::IdOk, style), QMessageBox::AcceptRole);
     ok->setObjectName(QStringLiteral("IdOk"));
     QAbstractButton *cancel = nullptr;
     if (okCancel) {
-        cancel = box.addButton(buttonCaption(msgbox::IdCancel), QMessageBox::RejectRole);
+        cancel = box.addButton(buttonCaption(msgbox::IdCancel, style), QMessageBox::RejectRole);
         cancel->setObjectName(QStringLiteral("IdCancel"));
         box.setDefaultButton(static_cast<QPushButton *>(cancel));
         box.setEscapeButton(cancel);

@@ -19,10 +19,19 @@ inline constexpr int IdYes = 6;
 inline constexpr int IdNo = 7;
 
 // Styles used by the program.
-inline constexpr int StyleOk = 0;               // OK, no icon
-inline constexpr int StyleStop = 16;            // OK, stop icon
-inline constexpr int StyleExclamation = 48;     // OK, exclamation icon
-inline constexpr int StyleQuestion = 4385;      // OK and Cancel, question icon, Cancel default, system-modal
+inline constexpr int StyleOk = 0;           // OK, no icon
+inline constexpr int StyleStop = 16;        // OK, stop icon
+inline constexpr int StyleExclamation = 48; // OK, exclamation icon
+inline constexpr int StyleQuestion = 4385;  // OK and Cancel, question icon, Cancel default, system-modal
+// The program's own three-button questions: the buttons Yes, No and Cancel (the system's 3) with a question
+// icon (32) under other captions, named by a bit above the system's flags; the first button is the default,
+// Escape and the close box answer Cancel.
+inline constexpr int StyleSaveChanges = 0x100000 | 35;  // "Save", "Discard", "Cancel"
+inline constexpr int StyleApplyChanges = 0x200000 | 35; // "Apply", "Discard", "Cancel"
+// What those buttons return.
+inline constexpr int IdSave = IdYes;
+inline constexpr int IdApply = IdYes;
+inline constexpr int IdDiscard = IdNo;
 
 // The title used when a message is shown with an empty title.
 QString applicationTitle();

@@ -78,7 +78,12 @@ private slots:
     void initTestCase() {
         filedialog::setHook([this](filedialog::Kind kind, const QString &, const QString &filter) {
             m_dialogs << kind;
-            [&] { QCOMPARE(filter, QString::fromUtf8("DAT文件(*.dat);;AllFiles(*.*)")); }();
+            // The filter follows the language.
+            [&] {
+                QCOMPARE(filter, Language::instance().index() == 0
+                                     ? QString::fromUtf8("DAT文件(*.dat);;AllFiles(*.*)")
+                                     : QStringLiteral("DAT files (*.dat);;All files (*.*)"));
+            }();
             return m_chosen;
         });
     }
@@ -159,7 +164,11 @@ private slots:
     }
 
     void openBandOutsideListKeepsBand() {
-        bandList()->setCurrentIndex(1);
+        // Loaded, not edited: Open asks nothing before it opens.
+        RadioConfig band1 = m_doc->config();
+        band1.band = 1;
+        m_doc->setConfig(band1);
+        QCOMPARE(bandList()->currentIndex(), 1);
         const QString path = m_dir.filePath(QStringLiteral("band7.dat"));
         QVERIFY(writeRaw(path, fileWithBand('\x07')));
         m_chosen = path;
@@ -230,9 +239,10 @@ private slots:
         QVERIFY(m_doc->writeImage() == writeBefore);
     }
 
-    void saveWritesHeaderAndNameAsTyped() {
-        const QString path = m_dir.filePath(QStringLiteral("noextension"));
-        m_chosen = path;
+    void saveWritesHeaderAndAddsDatToNameWithoutIt() {
+        const QString typed = m_dir.filePath(QStringLiteral("noextension"));
+        const QString path = typed + QStringLiteral(".dat");
+        m_chosen = typed;
         BoxRecorder boxes;
         action("TSave")->trigger();
         QCOMPARE(m_dialogs, QList<filedialog::Kind>{filedialog::Kind::Save});
@@ -241,7 +251,7 @@ private slots:
         QCOMPARE(bytes.size(), 3120);
         QCOMPARE(bytes.left(48), Header);
         QCOMPARE(bytes.mid(48), QByteArray(reinterpret_cast<const char *>(m_doc->writeImage().data()), 3072));
-        QVERIFY(!QFile::exists(path + QStringLiteral(".dat")));
+        QVERIFY(!QFile::exists(typed));
     }
 
     void savedThenOpenedGivesSameConfiguration() {

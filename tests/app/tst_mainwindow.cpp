@@ -142,8 +142,11 @@ private slots:
         QCOMPARE(order, (QStringList{"MNFile", "MNEdit", "MNProgram", "MNCommPort", "MNLanguage", "MNHelp"}));
 
         const QList<std::pair<const char *, QStringList>> menus = {
-            {"MNFile", {"MNNew", "MNOpen", "MNSave", "MNPrint", "MNLine1", "MNQuit"}},
-            {"MNEdit", {"MNModel", "MNDTMF", "MNOption", "MNDebug", "MNFMset"}},
+            {"MNFile",
+             {"MNNew", "MNOpen", "MNSave", "MNPrint", "MNLine1", "MNQuit", "MNLine3", "MNRecent1",
+              "MNRecent2", "MNRecent3", "MNRecent4", "MNRecent5"}},
+            {"MNEdit",
+             {"MNModel", "MNDTMF", "MNOption", "MNDebug", "MNFMset", "MNLine2", "MNUndo", "MNRedo"}},
             {"MNProgram", {"MNRead", "MNWrite"}},
             {"MNLanguage", {"MNChinese", "MNEnglish"}},
             {"MNHelp", {"MNF1", "MNAbout"}},
@@ -274,7 +277,10 @@ private slots:
     void quitCancelKeepsRunning() {
         QFETCH(int, answer);
         start();
-        m_doc->setChannel(0, newChannel(QStringLiteral("145.00000")));
+        // Loaded, not edited: the quit question is asked, not the save question of a modified document.
+        RadioConfig loaded = m_doc->config();
+        loaded.channels[0] = newChannel(QStringLiteral("145.00000"));
+        m_doc->setConfig(loaded);
         BoxRecorder boxes({answer, answer});
         action("MNQuit")->trigger();
         QCOMPARE(boxes.shown.size(), 1);

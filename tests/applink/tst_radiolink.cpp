@@ -123,8 +123,11 @@ void TestRadioLink::readFillsEditorsAndBand() {
     Language::instance().setIndex(language);
     Sim sim;
     QVERIFY(sim.start({QStringLiteral("--image"), sampleDat()}));
-    // Another band than the radio's, chosen silently beforehand.
-    m_doc->setBand(1);
+    // Another band than the radio's, chosen silently beforehand (loaded, so the document is not modified and
+    // the read asks nothing before it starts).
+    RadioConfig otherBand = m_doc->config();
+    otherBand.band = 1;
+    m_doc->setConfig(otherBand);
     auto *bandList = m_window->findChild<QComboBox *>(QStringLiteral("Combo1"));
     QCOMPARE(bandList->currentIndex(), 1);
 
