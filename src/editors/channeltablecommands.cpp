@@ -145,17 +145,16 @@ QList<CellText> ChannelTableCommands::selectedCells() const {
 }
 
 void ChannelTableCommands::commit(const ChannelList &after, const char *chinese, const char *english) {
-    // One change of the channels; the undo history takes it as one step named by the two texts.
-    Q_UNUSED(chinese);
-    Q_UNUSED(english);
-    const ChannelList before = m_document.config().channels;
-    for (std::size_t row = 0; row < after.size(); ++row) {
-        if (before[row] == after[row])
-            continue;
-        // A channel put here by an operation shows its Band list entry, not the text of a newly typed one.
-        m_document.setNewChannelBandText(int(row), false);
-        m_document.setChannel(int(row), after[row]);
-    }
+    const ChannelList &before = m_document.config().channels;
+    if (before == after)
+        return;
+    // A channel put here by an operation shows its Band list entry, not the text of a newly typed one.
+    for (std::size_t row = 0; row < after.size(); ++row)
+        if (!(before[row] == after[row]))
+            m_document.setNewChannelBandText(int(row), false);
+    RadioConfig config = m_document.config();
+    config.channels = after;
+    m_document.apply(ChangeText(chinese, english), config);
 }
 
 void ChannelTableCommands::copy() {

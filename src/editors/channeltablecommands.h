@@ -41,7 +41,7 @@ private:
     QList<int> selectedRows() const;
     // The selected cells, row by row; the current cell when nothing is selected.
     QList<CellText> selectedCells() const;
-    // The channels after an operation become the document's, as one change named in both languages.
+    // The channels after an operation become the document's as one undo step, named in both languages.
     void commit(const ChannelList &after, const char *chinese, const char *english);
     void reportRefused(const QList<RefusedCell> &refused, int outside);
     void selectRows(const QList<int> &rows);

@@ -156,12 +156,13 @@ QWidget *TestChannelTable::openEditor() const {
     return nullptr;
 }
 
+// The channels as a fresh start: no undo history.
 void TestChannelTable::setChannels(const QString &tokens) {
-    int row = 0;
-    for (const QString &t : tokens.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        m_document->setChannel(row, t == QLatin1String("-") ? Channel{} : tokenChannel(t));
-        ++row;
-    }
+    RadioConfig config = m_document->config();
+    std::size_t row = 0;
+    for (const QString &t : tokens.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        config.channels[row++] = t == QLatin1String("-") ? Channel{} : tokenChannel(t);
+    m_document->setConfig(config);
 }
 
 QString TestChannelTable::order(int count) const {
@@ -253,9 +254,15 @@ void TestChannelTable::tsvRoundTrip() {
     QCOMPARE(m_document->config().channels[62], Channel{});
     QCOMPARE(m_document->config().channels[63], Channel{});
     QCOMPARE(m_document->config().channels[5], newChannel("146.00000", "X"));
+    QCOMPARE(m_document->undoText().pick(), language ? QString("Paste") : QString::fromUtf8("粘贴"));
     // The pasted cells are the selection.
     QCOMPARE(grid()->selectionModel()->selectedIndexes().size(), 30);
     QCOMPARE(selectedRows(), QString("60,61,62/60"));
+    // One undo takes the whole paste back.
+    m_document->undo();
+    QCOMPARE(m_document->config().channels[60], newChannel("147.00000", "OLD"));
+    QCOMPARE(m_document->config().channels[61], newChannel("147.00000", "OLD"));
+    QCOMPARE(m_document->config().channels[2], a);
 }
 
 void TestChannelTable::spreadsheetPaste_data() {
@@ -345,48 +352,56 @@ void TestChannelTable::cutAndDelete() {
     QTest::keyClick(grid(), Qt::Key_Delete);
     QCOMPARE(order(3), QString("- @145 C@440"));
     QVERIFY(m_messages.isEmpty());
+    QCOMPARE(m_document->undoText().english, QString("Clear Cells"));
+    m_document->undo();
+    QCOMPARE(m_document->undoText().english, QString("Cut"));
+    m_document->undo();
+    QCOMPARE(order(3), QString("A@146 B@145 C@440"));
+    QCOMPARE(m_document->config().channels[1].rxTone, 3);
 }
 
 void TestChannelTable::channelOperations_data() {
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("order");    // channels 1..7 afterwards
     QTest::addColumn<QString>("selected"); // rows with a selected cell / current row
+    QTest::addColumn<int>("steps_");       // undo steps the operations made
+    QTest::addColumn<QString>("lastStep"); // the name of the last one
     const QString start = "A@146 B@145 C@440 D@441 E@442";
     QTest::newRow("Ctrl+Down on channels 2-3") << "rows 1 2;key ctrl+down"
                                                << "A@146 D@441 B@145 C@440 E@442 - -"
-                                               << "2,3/2";
+                                               << "2,3/2" << 1 << "Move Channels Down";
     QTest::newRow("Ctrl+Up three times from channel 3-4") << "rows 2 3;key ctrl+up;key ctrl+up;key ctrl+up"
                                                           << "C@440 D@441 A@146 B@145 E@442 - -"
-                                                          << "0,1/0";
+                                                          << "0,1/0" << 2 << "Move Channels Up";
     QTest::newRow("menu move down, apart") << "rows 0 0;addrow 3;menu actMoveDown"
                                            << "B@145 A@146 C@440 E@442 D@441 - -"
-                                           << "1,4/4";
+                                           << "1,4/4" << 1 << "Move Channels Down";
     QTest::newRow("Insert above channel 2") << "current 1 5;key insert"
                                             << "A@146 - B@145 C@440 D@441 E@442 -"
-                                            << "1/1";
+                                            << "1/1" << 1 << "Insert Channel";
     QTest::newRow("menu insert above channel 1") << "rows 0 0;menu actInsertChannel"
                                                  << "- A@146 B@145 C@440 D@441 E@442 -"
-                                                 << "0/0";
+                                                 << "0/0" << 1 << "Insert Channel";
     QTest::newRow("Ctrl+Delete channels 2 and 4") << "rows 1 1;addrow 3;key ctrl+delete"
                                                   << "A@146 C@440 E@442 - - - -"
-                                                  << "1/1";
+                                                  << "1/1" << 1 << "Delete Channels";
     QTest::newRow("menu delete cells of channels 1-2") << "cells 0 4 1 6;menu actDeleteChannels"
                                                        << "C@440 D@441 E@442 - - - -"
-                                                       << "0/0";
+                                                       << "0/0" << 1 << "Delete Channels";
     QTest::newRow("menu clear channels 2-3") << "rows 1 2;menu actClearChannels"
                                              << "A@146 - - D@441 E@442 - -"
-                                             << "1,2/1";
+                                             << "1,2/1" << 1 << "Clear Channels";
     QTest::newRow("sort all by RX") << "rows 0 6;menu actSortRx"
                                     << "B@145 A@146 C@440 D@441 E@442 - -"
-                                    << "0,1,2,3,4,5,6/0";
+                                    << "0,1,2,3,4,5,6/0" << 1 << "Sort by RX Frequency";
     QTest::newRow("sort by name after moving") << "rows 1 4;menu actMoveUp;rows 0 4;menu actSortName"
                                                << "A@146 B@145 C@440 D@441 E@442 - -"
-                                               << "0,1,2,3,4/0";
+                                               << "0,1,2,3,4/0" << 2 << "Sort by Name";
     QTest::newRow("sort channels 1-3 by name") << "name 0 ZED;rows 0 2;menu actSortName"
                                                << "B@145 C@440 ZED@146 D@441 E@442 - -"
-                                               << "0,1,2/0";
+                                               << "0,1,2/0" << 2 << "Sort by Name";
     QTest::newRow("Ctrl+Up at the top does nothing") << "rows 0 1;key ctrl+up" << start + " - -"
-                                                     << "0,1/0";
+                                                     << "0,1/0" << 0 << "";
 }
 
 void TestChannelTable::step(const QString &text) {
@@ -441,6 +456,18 @@ void TestChannelTable::channelOperations() {
     QCOMPARE(this->order(7), order);
     QCOMPARE(selectedRows(), selected);
     QVERIFY(m_messages.isEmpty());
+
+    // Each operation is one undo step; undoing them all brings back the first order, redoing them the last.
+    QFETCH(int, steps_);
+    QFETCH(QString, lastStep);
+    QCOMPARE(m_document->history().count(), steps_);
+    QCOMPARE(m_document->undoText().english, lastStep);
+    while (m_document->canUndo())
+        m_document->undo();
+    QCOMPARE(this->order(7), QString("A@146 B@145 C@440 D@441 E@442 - -"));
+    while (m_document->canRedo())
+        m_document->redo();
+    QCOMPARE(this->order(7), order);
 }
 
 void TestChannelTable::insertRefusedWhenLastChannelUsed_data() {
