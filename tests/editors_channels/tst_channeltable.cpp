@@ -686,6 +686,7 @@ void TestChannelTable::escapeRestores() {
     QFETCH(bool, typeOnGrid);
     const Channel before = tokenChannel("AB@146");
     m_document->setChannel(0, before);
+    const int steps = m_document->history().count();
     if (typeOnGrid) {
         grid()->setFocus();
         setCurrent(0, column);
@@ -704,6 +705,8 @@ void TestChannelTable::escapeRestores() {
     QCOMPARE(m_document->config().channels[0], before);
     QCOMPARE(cell(0, column), column == 10 ? QString("AB") : QString("146.00000"));
     QVERIFY(m_messages.isEmpty());
+    // A cancelled edit leaves nothing to undo.
+    QCOMPARE(m_document->history().count(), steps);
 }
 
 void TestChannelTable::f2Edits() {
