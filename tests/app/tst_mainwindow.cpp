@@ -25,6 +25,8 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -461,6 +463,28 @@ private slots:
         m_window->setTransferCommandsEnabled(true);
         for (const char *name : {"MNRead", "MNWrite", "TRead", "TWrite"})
             QVERIFY(action(name)->isEnabled());
+    }
+
+    // The channel table's own keys leave the program's shortcuts alone: Ctrl+A on the table is About.
+    void ctrlAOnTheChannelTableIsAbout() {
+        start();
+        auto *grid = child<QTableView>("Grid1");
+        QVERIFY(grid);
+        // Shortcuts reach only the active window.
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        grid->setFocus();
+        QTRY_VERIFY(grid->hasFocus());
+        QString shown;
+        QTimer::singleShot(0, m_window.get(), [&shown] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                shown = box->objectName();
+                box->close();
+            }
+        });
+        QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(shown, QString("FrmAbout"));
+        QCOMPARE(grid->selectionModel()->selectedIndexes().size(), 1);
     }
 };
 
