@@ -17,4 +17,3 @@ orlex_add_test(tst_cliprint SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_cliprint.cpp $
                LIBS orlex_app)
 add_dependencies(tst_cliprint orlex-k7-cli)
 orlex_add_test(tst_jsoninput SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_jsoninput.cpp LIBS orlex_files)
-orlex_include_root(tst_jsoninput cli)
