@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/radiolinkcontroller.h"
 #include "app/simulatedradio.h"
 #include "app/startup.h"
 #include "cmdline/commandline.h"
@@ -48,6 +49,11 @@ void describe(cmdline::CommandLine &commandLine) {
         {QStringLiteral("simulate"),
          QStringLiteral("Start with a simulated radio on port 1. The first FILE.dat is then the "
                         "simulated radio's memory (default: all FF) and a second one is opened.")});
+    parser.addOption(
+        {QStringLiteral("trace"),
+         QStringLiteral("Write every frame sent to and received from the radio, with a time stamp, "
+                        "to FILE (for bug reports)."),
+         QStringLiteral("FILE")});
     parser.addPositionalArgument(QStringLiteral("FILE.dat"),
                                  QStringLiteral("Data file to open, as File > Open."),
                                  QStringLiteral("[FILE.dat]"));
@@ -115,6 +121,14 @@ int main(int argc, char **argv) {
     std::unique_ptr<MainWindow> window = startProgram(document, settings::defaultPortFilePath());
     if (simulator.isRunning() && window->portNumber() == 0)
         window->setPortNumber(1);
+    if (const QString trace = commandLine.parser().value(QStringLiteral("trace")); !trace.isEmpty()) {
+        QString error;
+        if (!window->radioLink()->setTrace(trace, &error)) {
+            std::fprintf(stderr, "orlex-k7: cannot write the trace %s: %s\n", qPrintable(trace),
+                         qPrintable(error));
+            return 2;
+        }
+    }
     window->probePorts();
     window->show();
     // File > Open reports nothing for a file it cannot read; from a terminal the user learns why nothing

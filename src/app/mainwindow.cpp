@@ -2,6 +2,7 @@
 
 #include "app/aboutdialog.h"
 #include "app/bandcombobox.h"
+#include "app/comparewindow.h"
 #include "app/csvimportdialog.h"
 #include "app/filedialogs.h"
 #include "app/hidingsubwindow.h"
@@ -13,6 +14,7 @@
 #include "editors/dtmfwindow.h"
 #include "editors/fmradiowindow.h"
 #include "editors/optionalfeatureswindow.h"
+#include "files/backups.h"
 #include "files/datfile.h"
 #include "files/inputfile.h"
 #include "files/recentfiles.h"
@@ -80,6 +82,10 @@ constexpr Caption MenuCaptions[] = {
     {"MNHelp", "帮助(&H)", "Help(&H)"},
     {"MNF1", "帮助主题(F1)", "Help Theme(F1)"},
     {"MNAbout", "帮助(&H)", "About(&H)"},
+    // Appended to the menus above.
+    {"MNOpenBackup", "打开备份(&B)…", "Open Backup(&B)…"},
+    {"MNCompare", "与对讲机比较(&C)", "Compare with Radio(&C)"},
+    {"MNVerify", "写频后校验(&V)", "Verify After Writing(&V)"},
 };
 
 // Tool tips of the toolbar buttons by key; the hidden-mode buttons have none.
@@ -190,6 +196,8 @@ void MainWindow::createMenus() {
     connect(addCommand(file, "MNPrint"), &QAction::triggered, this, &MainWindow::printReport);
     file->addSeparator()->setObjectName(QStringLiteral("MNLine1"));
     connect(addCommand(file, "MNQuit"), &QAction::triggered, this, &MainWindow::close);
+    file->addSeparator()->setObjectName(QStringLiteral("MNLine4"));
+    connect(addCommand(file, "MNOpenBackup"), &QAction::triggered, this, &MainWindow::openBackup);
     // The files used last, after every other entry.
     m_recentSeparator = file->addSeparator();
     m_recentSeparator->setObjectName(QStringLiteral("MNLine3"));
@@ -225,6 +233,9 @@ void MainWindow::createMenus() {
             &MainWindow::readRadio);
     connect(addCommand(program, "MNWrite", QKeySequence(Qt::CTRL | Qt::Key_W)), &QAction::triggered, this,
             &MainWindow::writeRadio);
+    connect(addCommand(program, "MNCompare"), &QAction::triggered, this, &MainWindow::compareWithRadio);
+    QAction *verify = addCommand(program, "MNVerify");
+    verify->setCheckable(true);
 
     QAction *commPort = bar->addAction(QString());
     commPort->setObjectName(QStringLiteral("MNCommPort"));
@@ -347,6 +358,23 @@ void MainWindow::createEditors() {
     host.mayStart = [this](bool reading) { return reading ? maySaveOrDiscard() : mayLeaveFmEdits(); };
     host.setCommandsEnabled = [this](bool enabled) { setTransferCommandsEnabled(enabled); };
     m_link = new RadioLinkController(m_document, host, this, this);
+
+    // Verify After Writing is kept in the settings as soon as it is switched.
+    QAction *verify = findChild<QAction *>(QStringLiteral("MNVerify"));
+    verify->setChecked(settings::readVerifyAfterWriting());
+    m_link->setVerifyAfterWriting(verify->isChecked());
+    connect(verify, &QAction::toggled, this, [this](bool on) {
+        m_link->setVerifyAfterWriting(on);
+        settings::writeVerifyAfterWriting(on);
+    });
+    m_compare = new CompareWindow(this);
+    m_compare->hide();
+    connect(m_link, &RadioLinkController::differencesFound, this,
+            [this](RadioLinkController::Check check, const radiocompare::Result &result) {
+                m_compare->setResult(check, result);
+                m_compare->show();
+                m_compare->raise();
+            });
 }
 
 void MainWindow::retranslate() {
@@ -444,7 +472,7 @@ void MainWindow::disarmBandList() {
 }
 
 void MainWindow::setTransferCommandsEnabled(bool enabled) {
-    for (const char *name : {"MNRead", "MNWrite", "TRead", "TWrite"})
+    for (const char *name : {"MNRead", "MNWrite", "TRead", "TWrite", "MNCompare"})
         findChild<QAction *>(QString::fromLatin1(name))->setEnabled(enabled);
 }
 
@@ -594,6 +622,19 @@ datfile::ReadError MainWindow::openDataFile(const QString &path) {
     rememberFile(path);
     showEditor(m_channelFrame);
     return result.error;
+}
+
+void MainWindow::openBackup() {
+    if (!maySaveOrDiscard())
+        return;
+    disarmBandList();
+    // The dialog opens in the backup folder, made if no read has made it yet.
+    const QString folder = backups::folder();
+    QDir().mkpath(folder);
+    const QString path = filedialog::openPath(this, folder);
+    if (path.isEmpty())
+        return;
+    openDataFile(path);
 }
 
 bool MainWindow::saveFile() {
@@ -748,6 +789,9 @@ void MainWindow::readRadio() {
 }
 void MainWindow::writeRadio() {
     m_link->write();
+}
+void MainWindow::compareWithRadio() {
+    m_link->compare();
 }
 
 void MainWindow::showAbout() {

@@ -12,6 +12,7 @@
 class BandComboBox;
 class CalibrationWindow;
 class ChannelEditorWindow;
+class CompareWindow;
 class Document;
 class DtmfWindow;
 class FmRadioWindow;
@@ -44,6 +45,7 @@ public:
     QMdiArea *mdiArea() const { return m_mdiArea; }
     PortChooser *portChooser() const { return m_portChooser; }
     RadioLinkController *radioLink() const { return m_link; }
+    CompareWindow *compareWindow() const { return m_compare; }
 
     // The serial port used by the link: 1..20, 0 = none chosen. Shown in the first status panel.
     int portNumber() const { return m_portNumber; }
@@ -75,6 +77,7 @@ public:
 public slots:
     void newFile();
     void openFile();
+    void openBackup();
     // True when the file has been written.
     bool saveFile();
     // Opens a file named without the dialog (a recent file, a dropped file), asking first while the document
@@ -88,6 +91,7 @@ public slots:
     void showPortChooser();
     void readRadio();
     void writeRadio();
+    void compareWithRadio();
     void showAbout();
     void showChannelEditor();
     void showDtmfWindow();
@@ -167,4 +171,5 @@ private:
     HidingSubWindow *m_fmRadioFrame = nullptr;
     PortChooser *m_portChooser = nullptr;
     RadioLinkController *m_link = nullptr;
+    CompareWindow *m_compare = nullptr;
 };

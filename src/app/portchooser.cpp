@@ -1,5 +1,6 @@
 #include "app/portchooser.h"
 
+#include "gui/language.h"
 #include "gui/twips.h"
 #include "link/portnumbering.h"
 
@@ -50,6 +51,7 @@ PortChooser::PortChooser(QWidget *parent) : QWidget(parent, Qt::Dialog | Qt::MSW
             emit portChosen(index + 1);
     });
     updateToolTips();
+    connect(&Language::instance(), &Language::changed, this, &PortChooser::updateToolTips);
 }
 
 QRadioButton *PortChooser::button(int index) const {
@@ -57,16 +59,25 @@ QRadioButton *PortChooser::button(int index) const {
 }
 
 void PortChooser::probe() {
-    setUsablePorts(ports::findCom());
+    setPresence(ports::findPresent());
 }
 
 void PortChooser::setUsablePorts(const QList<int> &portNumbers) {
+    QList<ports::PortPresence> found;
+    for (int number = 1; number <= ButtonCount; ++number)
+        found.append({portNumbers.contains(number), {}, {}, {}});
+    setPresence(found);
+}
+
+void PortChooser::setPresence(const QList<ports::PortPresence> &found) {
+    m_found = found;
     for (int index = 0; index < ButtonCount; ++index)
-        m_buttons.at(index)->setEnabled(portNumbers.contains(index + 1));
+        m_buttons.at(index)->setEnabled(index < found.size() && found.at(index).present);
     updateToolTips();
 }
 
 void PortChooser::showFor(int portNumber) {
+    probe();
     {
         // The selection follows the number, which is then reported once.
         const QSignalBlocker blocker(m_group);
@@ -92,11 +103,24 @@ void PortChooser::select(int portNumber) {
 }
 
 void PortChooser::updateToolTips() {
-    // Where ports are device paths, each button says which device its number stands for.
+    // Where ports are device paths, each button says which device its number stands for, and what the
+    // system knows of the adapter behind it.
     for (int index = 0; index < ButtonCount; ++index) {
         const QString path = ports::devicePath(index + 1);
         const QString com = QStringLiteral("COM%1").arg(index + 1);
-        m_buttons.at(index)->setToolTip(path == com ? QString() : path);
+        QStringList lines;
+        if (path != com)
+            lines << path;
+        if (index < m_found.size()) {
+            const ports::PortPresence &p = m_found.at(index);
+            if (!p.manufacturer.isEmpty())
+                lines << lang::pick("制造商：", "Manufacturer: ") + p.manufacturer;
+            if (!p.product.isEmpty())
+                lines << lang::pick("产品：", "Product: ") + p.product;
+            if (!p.serialNumber.isEmpty())
+                lines << lang::pick("序列号：", "Serial number: ") + p.serialNumber;
+        }
+        m_buttons.at(index)->setToolTip(lines.join(QLatin1Char('\n')));
     }
 }
 

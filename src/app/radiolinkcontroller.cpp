@@ -1,10 +1,14 @@
 #include "app/radiolinkcontroller.h"
 
 #include "app/progresswindow.h"
+#include "files/backups.h"
 #include "gui/document.h"
 #include "gui/language.h"
 #include "gui/localizedmsgbox.h"
+#include "image/imagecodec.h"
+#include "link/linktrace.h"
 #include "link/portnumbering.h"
+#include "link/portproblem.h"
 #include "link/readtransaction.h"
 #include "link/seriallink.h"
 #include "link/writetransaction.h"
@@ -41,10 +45,8 @@ void RadioLinkController::read() {
     const QString device = ports::devicePath(m_host.portNumber());
     // The band stored in the radio's image is selected without the band list's question.
     m_host.disarmBandList();
-    if (!ports::canOpen(device)) {
-        invalidPortMessage();
+    if (!portUsable(device))
         return;
-    }
     m_host.commitOpenEdits();
     if (m_host.mayStart && !m_host.mayStart(true))
         return;
@@ -56,71 +58,130 @@ void RadioLinkController::write() {
     if (m_busy)
         return;
     const QString device = ports::devicePath(m_host.portNumber());
-    if (!ports::canOpen(device)) {
-        invalidPortMessage();
+    if (!portUsable(device))
         return;
-    }
     m_host.commitOpenEdits();
     if (m_host.mayStart && !m_host.mayStart(false))
         return;
     run(Direction::Write, device);
 }
 
+void RadioLinkController::compare() {
+    if (m_busy)
+        return;
+    const QString device = ports::devicePath(m_host.portNumber());
+    if (!portUsable(device))
+        return;
+    m_host.commitOpenEdits();
+    run(Direction::Compare, device);
+}
+
+bool RadioLinkController::setTrace(const QString &path, QString *error) {
+    auto trace = std::make_unique<LinkTrace>();
+    if (!trace->open(path, error))
+        return false;
+    m_trace = std::move(trace);
+    m_link->setTrace(m_trace.get());
+    return true;
+}
+
 void RadioLinkController::run(Direction direction, const QString &device) {
-    std::unique_ptr<Transaction> transaction;
-    if (direction == Direction::Read) {
-        transaction = std::make_unique<ReadTransaction>(m_received);
-    } else {
+    LinkOutcome outcome = LinkOutcome::Running;
+    bool succeeded = false;
+    if (direction == Direction::Write) {
         const WriteOptions options{.bandPosition = m_document.config().band,
                                    .forceWriteMode = m_document.forceWriteMode(),
                                    .calibrationMode = m_document.calibrationMode()};
-        transaction = std::make_unique<WriteTransaction>(m_document.encodeWriteImage(), options);
-    }
-    m_outcome = LinkOutcome::Running;
-    if (!m_link->start(device, std::move(transaction))) {
-        // The port went between the check and the start.
-        invalidPortMessage();
-        return;
-    }
-    m_busy = true;
-    m_progress->prepare(direction == Direction::Read ? ProgressWindow::Kind::Read
-                                                     : ProgressWindow::Kind::Write);
-    m_host.setCommandsEnabled(false);
-    // The transaction runs in the progress window's event loop; onFinished ends it.
-    if (m_link->isRunning())
-        m_progress->exec();
-
-    const LinkOutcome outcome = m_outcome;
-    switch (outcome) {
-    case LinkOutcome::Success:
-        if (direction == Direction::Read) {
-            m_document.readImage() = m_received;
-            m_document.decodeReadImage();
-            LocalizedMsgBox(lang::pick("读频成功！", "Reading Frequency Successful!"), msgbox::StyleOk,
-                            lang::pick("提示", "Tip"));
-        } else {
+        const MemoryImage written = m_document.encodeWriteImage();
+        outcome = transfer(std::make_unique<WriteTransaction>(written, options), false, device);
+        // With verification the success message waits for the radio to be read back.
+        succeeded =
+            outcome == LinkOutcome::Success && (!m_verifyAfterWriting || verifyWritten(device, written));
+        if (succeeded)
             LocalizedMsgBox(lang::pick("写频成功！", "Writing Frequency Successful!"), msgbox::StyleOk,
                             lang::pick("提示", "Tip"));
+    } else {
+        m_received = m_document.readImage();
+        outcome = transfer(std::make_unique<ReadTransaction>(m_received), true, device);
+        succeeded = outcome == LinkOutcome::Success;
+        if (succeeded) {
+            keepBackup();
+            if (direction == Direction::Read) {
+                m_document.readImage() = m_received;
+                m_document.decodeReadImage();
+                LocalizedMsgBox(lang::pick("读频成功！", "Reading Frequency Successful!"), msgbox::StyleOk,
+                                lang::pick("提示", "Tip"));
+            } else {
+                // What a write of the document would hold, built without touching the document.
+                const MemoryImage ours = encode(m_document.config(), m_document.writeImage());
+                emit differencesFound(Check::Compare, radiocompare::compare(m_received, ours, true));
+            }
         }
-        break;
-    case LinkOutcome::CommunicationError:
-        LocalizedMsgBox(
-            lang::pick("通信出错，请检查对讲机，连线及串口选择！",
-                       "Communication error, check the line and the serial connection selection!"),
-            msgbox::StyleStop, lang::pick("错误", "Mistake"));
-        break;
-    default:
-        // Band refusal (its message came while the progress window was up) or given up by the user.
-        break;
     }
+    if (outcome == LinkOutcome::Running)
+        return; // the port could not be opened; its message has been shown
     m_busy = false;
     emit transferEnded(outcome);
-    if (outcome == LinkOutcome::Success) {
+    if (succeeded) {
         m_reEnable.start();
         m_reEnableTimer.start();
     } else {
         m_host.setCommandsEnabled(true);
     }
+}
+
+LinkOutcome RadioLinkController::transfer(std::unique_ptr<Transaction> transaction, bool reading,
+                                          const QString &device) {
+    m_outcome = LinkOutcome::Running;
+    if (!m_link->start(device, std::move(transaction))) {
+        // The port went between the check and the start.
+        invalidPortMessage(m_link->openProblem(), m_link->openErrorText());
+        if (m_busy) {
+            // A verification's read: the write is over, so the commands come back.
+            m_busy = false;
+            m_host.setCommandsEnabled(true);
+        }
+        return LinkOutcome::Running;
+    }
+    m_busy = true;
+    m_progress->prepare(reading ? ProgressWindow::Kind::Read : ProgressWindow::Kind::Write);
+    m_host.setCommandsEnabled(false);
+    // The transaction runs in the progress window's event loop; onFinished ends it.
+    if (m_link->isRunning())
+        m_progress->exec();
+
+    if (m_outcome == LinkOutcome::CommunicationError) {
+        QString text = lang::pick("通信出错，请检查对讲机，连线及串口选择！",
+                                  "Communication error, check the line and the serial connection selection!");
+        // A radio that named another model: say so on a second line.
+        const QByteArray model = m_link->transaction() ? m_link->transaction()->foreignModel() : QByteArray();
+        if (!model.isEmpty())
+            text += QLatin1Char('\n') + ports::foreignModelText(model, Language::instance().index());
+        LocalizedMsgBox(text, msgbox::StyleStop, lang::pick("错误", "Mistake"));
+    }
+    // Band refusal: its message came while the progress window was up. Cancelled: given up by the user.
+    return m_outcome;
+}
+
+bool RadioLinkController::verifyWritten(const QString &device, const MemoryImage &written) {
+    MemoryImage back = filledImage(0x00);
+    if (transfer(std::make_unique<ReadTransaction>(back), true, device) != LinkOutcome::Success)
+        return false;
+    // Only what the write sent counts: the calibration blocks only in calibration mode.
+    const radiocompare::Result result = radiocompare::compare(back, written, m_document.calibrationMode());
+    if (result.equal())
+        return true;
+    LocalizedMsgBox(lang::pick("写入后读回的数据与写入的不同（%1 处），请再写一次。",
+                               "The radio does not hold what was written (%1 differences); write again.")
+                        .arg(result.count()),
+                    msgbox::StyleStop, lang::pick("错误", "Mistake"));
+    emit differencesFound(Check::Verify, result);
+    return false;
+}
+
+void RadioLinkController::keepBackup() {
+    // A backup that cannot be kept does not stop the read; the radio's image is in the editors anyway.
+    backups::save(m_received);
 }
 
 void RadioLinkController::onFinished(LinkOutcome outcome) {
@@ -149,7 +210,20 @@ void RadioLinkController::onReEnableTick() {
     m_host.setCommandsEnabled(true);
 }
 
-void RadioLinkController::invalidPortMessage() {
+bool RadioLinkController::portUsable(const QString &device) {
+    QString detail;
+    const PortProblem problem = ports::tryOpen(device, &detail);
+    if (problem == PortProblem::None)
+        return true;
+    invalidPortMessage(problem, detail);
+    return false;
+}
+
+void RadioLinkController::invalidPortMessage(PortProblem problem, const QString &detail) {
+    // The message as it always was, and a second line with the device and the reason.
+    const QString reason = ports::problemText(problem, ports::displayName(m_host.portNumber()), detail,
+                                              Language::instance().index());
+    const QString text = lang::pick("串行端口无效", "The serial port is invalid");
     // No title: the box shows the application's title.
-    LocalizedMsgBox(lang::pick("串行端口无效", "The serial port is invalid"), msgbox::StyleOk);
+    LocalizedMsgBox(reason.isEmpty() ? text : text + QLatin1Char('\n') + reason, msgbox::StyleOk);
 }

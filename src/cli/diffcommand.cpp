@@ -2,8 +2,8 @@
 
 #include "cli/cliinput.h"
 #include "cli/cliutil.h"
-#include "cli/configdiff.h"
-#include "cli/configjson.h"
+#include "files/configdiff.h"
+#include "files/configjson.h"
 #include "files/datfile.h"
 #include "image/imagecodec.h"
 

@@ -2,8 +2,8 @@
 
 #include "cli/cliinput.h"
 #include "cli/cliutil.h"
-#include "cli/configjson.h"
 #include "cli/jsonduplicates.h"
+#include "files/configjson.h"
 #include "files/datfile.h"
 #include "files/inputfile.h"
 #include "image/imagecodec.h"

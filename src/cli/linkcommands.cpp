@@ -1,117 +1,44 @@
 #include "cli/linkcommands.h"
 
 #include "cli/cliutil.h"
+#include "cli/transferrunner.h"
+#include "files/backups.h"
 #include "files/datfile.h"
+#include "files/radiocompare.h"
 #include "image/imagecodec.h"
-#include "link/portnumbering.h"
+#include "link/linktrace.h"
 #include "link/readtransaction.h"
-#include "link/seriallink.h"
 #include "link/writetransaction.h"
 
-#include <QEventLoop>
-#include <QTimer>
+#include <QFileInfo>
 
-#include <array>
-#include <csignal>
-#include <cstdio>
-#include <unistd.h>
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace cli {
 
 namespace {
 
-const char InvalidPortText[] = "The serial port is invalid";
-const char CommunicationErrorText[] =
-    "Communication error, check the line and the serial connection selection!";
-const char BandRefusedText[] = "The frequency band is not accorded with, can't write into!";
-
-constexpr std::array<int, 3> EndingSignals{SIGINT, SIGTERM, SIGHUP};
-
-volatile std::sig_atomic_t interruptRequested = 0;
-void onInterrupt(int) {
-    interruptRequested = 1;
-}
-
-// A one-line bar on stderr, redrawn in place; only when stderr is a terminal.
-class ProgressBar {
-public:
-    explicit ProgressBar(const char *label) : m_label(label), m_enabled(isatty(fileno(stderr)) == 1) {}
-    ~ProgressBar() { done(); }
-
-    void show(int step) {
-        if (!m_enabled)
-            return;
-        constexpr int Width = 40;
-        const int percent = std::clamp((step - 1) * 100 / (Transaction::LastStep - 1), 0, 100);
-        const int filled = percent * Width / 100;
-        std::fprintf(stderr, "\r%s [%s%s] %3d%%", m_label, QByteArray(filled, '#').constData(),
-                     QByteArray(Width - filled, ' ').constData(), percent);
-        std::fflush(stderr);
-        m_drawn = true;
-    }
-    void done() {
-        if (m_drawn)
-            std::fputc('\n', stderr);
-        m_drawn = false;
-    }
-
-private:
-    const char *m_label;
-    bool m_enabled;
-    bool m_drawn = false;
+// What the link commands share: the ports, the trace and the backups.
+struct LinkArguments {
+    QStringList ports;
+    QString tracePath;
+    bool noBackup = false;
 };
 
-// Runs one transaction to its end; answers a band question with `forceBand`.
-// Returns the outcome, or nullopt when the port cannot be opened.
-std::optional<LinkOutcome> runTransaction(const QString &device, std::unique_ptr<Transaction> transaction,
-                                          const char *label, bool forceBand) {
-    SerialLink link;
-    ProgressBar bar(label);
-    QEventLoop loop;
-    LinkOutcome outcome = LinkOutcome::Running;
-    QObject::connect(&link, &SerialLink::progress, &link, [&bar](int step) { bar.show(step); });
-    QObject::connect(&link, &SerialLink::bandQuestion, &link,
-                     [&link, forceBand](int) { link.answerBandQuestion(forceBand); });
-    QObject::connect(&link, &SerialLink::finished, &link, [&](LinkOutcome result) {
-        outcome = result;
-        loop.quit();
-    });
-
-    // Ctrl-C, a kill and a closed terminal all end the transfer the same way: the radio is told that
-    // programming has ended, instead of being left in programming mode.
-    interruptRequested = 0;
-    struct sigaction interrupt {};
-    interrupt.sa_handler = onInterrupt;
-    std::array<struct sigaction, EndingSignals.size()> previous{};
-    for (std::size_t i = 0; i < EndingSignals.size(); ++i)
-        sigaction(EndingSignals[i], &interrupt, &previous[i]);
-    QTimer interruptPoll;
-    QObject::connect(&interruptPoll, &QTimer::timeout, &link, [&link]() {
-        if (interruptRequested)
-            link.cancel();
-    });
-    interruptPoll.start(50);
-
-    std::optional<LinkOutcome> result;
-    if (link.start(device, std::move(transaction))) {
-        if (link.isRunning())
-            loop.exec();
-        result = outcome;
-    }
-    for (std::size_t i = 0; i < EndingSignals.size(); ++i)
-        sigaction(EndingSignals[i], &previous[i], nullptr);
-    bar.done();
-    return result;
-}
-
-int failureExit(LinkOutcome outcome) {
-    switch (outcome) {
-    case LinkOutcome::BandRefused:
-        return fail(QString::fromLatin1(BandRefusedText), BandRefused);
-    case LinkOutcome::Cancelled:
-        return fail(QStringLiteral("interrupted"), Interrupted);
-    default:
-        return fail(QString::fromLatin1(CommunicationErrorText), CommunicationError);
+// Takes every "--port P" / "-p P" / "--port=P"; false when one is given without a port or empty.
+bool takePorts(QStringList &args, QStringList &ports) {
+    for (;;) {
+        const qsizetype before = args.size();
+        QString port;
+        if (!takeOption(args, QStringLiteral("-p"), QStringLiteral("--port"), &port))
+            return false;
+        if (args.size() == before)
+            return true;
+        if (port.isEmpty())
+            return false;
+        ports << port;
     }
 }
 
@@ -119,65 +46,298 @@ bool takeFlag(QStringList &args, const QString &flag) {
     return args.removeAll(flag) > 0;
 }
 
+// Takes the options every link command has; false on a usage error.
+bool takeLinkArguments(QStringList &args, LinkArguments &link) {
+    link.noBackup = takeFlag(args, QStringLiteral("--no-backup"));
+    const qsizetype before = args.size();
+    if (!takeOption(args, QStringLiteral("--trace"), QStringLiteral("--trace"), &link.tracePath))
+        return false;
+    if (args.size() != before && link.tracePath.isEmpty())
+        return false;
+    return takePorts(args, link.ports) && !link.ports.isEmpty();
+}
+
+// The trace file, when one was asked for; false (reported) when it cannot be written.
+bool openTrace(const LinkArguments &link, LinkTrace &trace) {
+    if (link.tracePath.isEmpty())
+        return true;
+    QString error;
+    if (trace.open(link.tracePath, &error))
+        return true;
+    fail(QStringLiteral("cannot write the trace %1: %2").arg(messageText(link.tracePath), error));
+    return false;
+}
+
+// A backup of what a radio held; a backup that cannot be kept is said, but the command goes on.
+void keepBackup(const LinkArguments &link, const MemoryImage &image) {
+    if (link.noBackup)
+        return;
+    const backups::SaveResult saved = backups::save(image);
+    if (!saved.error.isEmpty())
+        fail(QStringLiteral("warning: no backup kept: %1").arg(saved.error));
+}
+
+// The result of one port: with one port the lines as they always were, with several one line each,
+// named by the port.
+class Report {
+public:
+    explicit Report(int ports) : m_several(ports > 1) {}
+
+    bool several() const { return m_several; }
+
+    void success(const PortTransfer &transfer, const QString &text) {
+        m_ok = m_ok && out((prefix(transfer) + text + QLatin1Char('\n')).toUtf8());
+    }
+    void failure(const PortTransfer &transfer, const QStringList &lines, int code) {
+        if (m_several)
+            fail(prefix(transfer) + lines.join(QStringLiteral(": ")));
+        else
+            for (const QString &line : lines)
+                fail(line);
+        if (m_exit == Ok)
+            m_exit = code;
+    }
+    // Lines on standard output (the differences of verify), each named by the port when there are several.
+    void lines(const PortTransfer &transfer, const QStringList &lines) {
+        for (const QString &line : lines)
+            m_ok = m_ok && out((prefix(transfer) + line + QLatin1Char('\n')).toUtf8());
+    }
+    // Lines on standard error, each named by the port when there are several.
+    void errorLines(const PortTransfer &transfer, const QStringList &lines, int code) {
+        for (const QString &line : lines)
+            fail(prefix(transfer) + line);
+        if (m_exit == Ok)
+            m_exit = code;
+    }
+    void setExit(int code) {
+        if (m_exit == Ok)
+            m_exit = code;
+    }
+    int exitCode() const {
+        if (!m_ok && m_exit == Ok)
+            return fail(QStringLiteral("cannot write to standard output"));
+        return m_exit;
+    }
+
+private:
+    QString prefix(const PortTransfer &transfer) const {
+        return m_several ? portLabel(transfer.argument) + QStringLiteral(": ") : QString();
+    }
+
+    bool m_several;
+    bool m_ok = true;
+    int m_exit = Ok;
+};
+
+// The file's image as the programmer's Open, then Write builds it: the file is decoded into the editors'
+// values and the write image is encoded from those.
+struct WriteSource {
+    RadioConfig config;
+    MemoryImage image;
+};
+
+std::optional<WriteSource> openForWriting(const QString &path) {
+    const datfile::ReadResult file = datfile::read(path);
+    if (file.error == datfile::ReadError::CannotOpen) {
+        fail(QStringLiteral("cannot open %1").arg(messageText(path)));
+        return std::nullopt;
+    }
+    if (file.error == datfile::ReadError::NotRegular) {
+        fail(QStringLiteral("%1: not a regular file").arg(messageText(path)));
+        return std::nullopt;
+    }
+    if (file.error == datfile::ReadError::WrongType) {
+        fail(QStringLiteral("File type is incorrect!"));
+        return std::nullopt;
+    }
+    WriteSource source;
+    source.config = decode(file.image, RadioConfig{});
+    source.image = encode(source.config, filledImage(0x00));
+    return source;
+}
+
+// "out.dat" for one port; "out-1.dat", "out-2.dat", ... for several.
+QString outputFor(const QString &output, int index, int count) {
+    if (count == 1)
+        return output;
+    const QFileInfo info(output);
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    const QString stem = suffix.isEmpty() ? output : output.left(output.size() - suffix.size());
+    return QStringLiteral("%1-%2%3").arg(stem).arg(index + 1).arg(suffix);
+}
+
+// Reads every port at once into `images` (one per transfer).
+void readAll(std::vector<std::unique_ptr<PortTransfer>> &transfers, std::vector<MemoryImage> &images,
+             const QStringList &ports, LinkTrace *trace) {
+    images.assign(std::size_t(ports.size()), filledImage(0x00));
+    transfers.clear();
+    std::vector<PortTransfer *> run;
+    for (qsizetype i = 0; i < ports.size(); ++i) {
+        transfers.push_back(std::make_unique<PortTransfer>(
+            ports.at(i), std::make_unique<ReadTransaction>(images[std::size_t(i)])));
+        run.push_back(transfers.back().get());
+    }
+    runTransfers(run, "Reading", false, trace);
+}
+
+QString differencesText(int count) {
+    return count == 1 ? QStringLiteral("1 field differs") : QStringLiteral("%1 fields differ").arg(count);
+}
+
+// Reads every port at once. A port that could not be read is reported; the image of each one read is kept
+// as a backup and handed to `done` with its transfer and its position among the ports.
+template <typename Done>
+void readEach(const LinkArguments &link, LinkTrace &trace, Report &report, Done done) {
+    std::vector<std::unique_ptr<PortTransfer>> transfers;
+    std::vector<MemoryImage> images;
+    readAll(transfers, images, link.ports, &trace);
+    for (std::size_t i = 0; i < transfers.size(); ++i) {
+        const PortTransfer &transfer = *transfers[i];
+        if (!transfer.succeeded()) {
+            report.failure(transfer, failureLines(transfer, !report.several()), failureExit(transfer));
+            continue;
+        }
+        keepBackup(link, images[i]);
+        done(transfer, images[i], int(i));
+    }
+}
+
 } // namespace
 
 int runRead(const QStringList &arguments) {
     QStringList args = arguments;
-    QString port;
+    LinkArguments link;
     QString output;
-    if (!takeOption(args, QStringLiteral("-p"), QStringLiteral("--port"), &port) ||
-        !takeOption(args, QStringLiteral("-o"), QStringLiteral("--output"), &output) || port.isEmpty() ||
-        output.isEmpty() || !args.isEmpty())
-        return fail(QStringLiteral("usage: read --port DEVICE_OR_NUMBER -o OUT.dat"), Usage);
+    if (!takeLinkArguments(args, link) ||
+        !takeOption(args, QStringLiteral("-o"), QStringLiteral("--output"), &output) || output.isEmpty() ||
+        !args.isEmpty())
+        return fail(
+            QStringLiteral("usage: read --port DEVICE_OR_NUMBER [--port ...] -o OUT.dat [--no-backup] "
+                           "[--trace FILE]"),
+            Usage);
     // Standard output carries the success message; the data file needs a name.
     if (isStandardStream(output))
         return fail(QStringLiteral("read: -o - is not supported; give the name of the data file"), Usage);
+    LinkTrace trace;
+    if (!openTrace(link, trace))
+        return Failure;
 
-    MemoryImage readImage = filledImage(0x00);
-    const std::optional<LinkOutcome> outcome = runTransaction(
-        ports::deviceForArgument(port), std::make_unique<ReadTransaction>(readImage), "Reading", false);
-    if (!outcome)
-        return fail(QString::fromLatin1(InvalidPortText), InvalidPort);
-    if (*outcome != LinkOutcome::Success)
-        return failureExit(*outcome);
-    if (const QString error = datfile::write(output, readImage); !error.isEmpty())
-        return fail(QStringLiteral("cannot write %1: %2").arg(messageText(output), error));
-    return outOrFail("Reading Frequency Successful!\n");
+    Report report(int(link.ports.size()));
+    const int count = int(link.ports.size());
+    readEach(link, trace, report, [&](const PortTransfer &transfer, const MemoryImage &image, int index) {
+        const QString path = outputFor(output, index, count);
+        if (const QString error = datfile::write(path, image); !error.isEmpty()) {
+            report.failure(transfer, {QStringLiteral("cannot write %1: %2").arg(messageText(path), error)},
+                           Failure);
+            return;
+        }
+        report.success(transfer, count == 1 ? QStringLiteral("Reading Frequency Successful!")
+                                            : QStringLiteral("Reading Frequency Successful! (%1)").arg(path));
+    });
+    return report.exitCode();
 }
 
 int runWrite(const QStringList &arguments) {
     QStringList args = arguments;
-    QString port;
+    LinkArguments link;
     const bool forceBand = takeFlag(args, QStringLiteral("--force-band"));
     const bool calibration = takeFlag(args, QStringLiteral("--calibration"));
-    if (!takeOption(args, QStringLiteral("-p"), QStringLiteral("--port"), &port) || port.isEmpty() ||
-        args.size() != 1 || args.first().startsWith(QLatin1Char('-')))
+    const bool verify = takeFlag(args, QStringLiteral("--verify"));
+    if (!takeLinkArguments(args, link) || args.size() != 1 || args.first().startsWith(QLatin1Char('-')))
         return fail(
-            QStringLiteral("usage: write --port DEVICE_OR_NUMBER FILE.dat [--force-band] [--calibration]"),
+            QStringLiteral("usage: write --port DEVICE_OR_NUMBER [--port ...] FILE.dat [--force-band] "
+                           "[--calibration] [--verify] [--trace FILE]"),
             Usage);
+    const std::optional<WriteSource> source = openForWriting(args.first());
+    if (!source)
+        return Failure;
+    LinkTrace trace;
+    if (!openTrace(link, trace))
+        return Failure;
 
-    // As the programmer's Open, then Write: the file's image is decoded into the editors' values, and the
-    // write image is built from those.
-    const QString path = args.first();
-    const datfile::ReadResult file = datfile::read(path);
-    if (file.error == datfile::ReadError::CannotOpen)
-        return fail(QStringLiteral("cannot open %1").arg(messageText(path)));
-    if (file.error == datfile::ReadError::NotRegular)
-        return fail(QStringLiteral("%1: not a regular file").arg(messageText(path)));
-    if (file.error == datfile::ReadError::WrongType)
-        return fail(QStringLiteral("File type is incorrect!"));
-    const RadioConfig config = decode(file.image, RadioConfig{});
-    const MemoryImage writeImage = encode(config, filledImage(0x00));
+    const WriteOptions options{source->config.band, forceBand, calibration};
+    std::vector<std::unique_ptr<PortTransfer>> transfers;
+    std::vector<PortTransfer *> run;
+    for (const QString &port : std::as_const(link.ports)) {
+        transfers.push_back(
+            std::make_unique<PortTransfer>(port, std::make_unique<WriteTransaction>(source->image, options)));
+        run.push_back(transfers.back().get());
+    }
+    runTransfers(run, "Writing", forceBand, &trace);
 
-    const WriteOptions options{config.band, forceBand, calibration};
-    const std::optional<LinkOutcome> outcome =
-        runTransaction(ports::deviceForArgument(port),
-                       std::make_unique<WriteTransaction>(writeImage, options), "Writing", forceBand);
-    if (!outcome)
-        return fail(QString::fromLatin1(InvalidPortText), InvalidPort);
-    if (*outcome != LinkOutcome::Success)
-        return failureExit(*outcome);
-    return outOrFail("Writing Frequency Successful!\n");
+    // With --verify every radio written is read back, all at once again.
+    QStringList written;
+    for (const auto &transfer : transfers) {
+        if (transfer->succeeded())
+            written << transfer->argument;
+    }
+    std::vector<std::unique_ptr<PortTransfer>> readBacks;
+    std::vector<MemoryImage> images;
+    if (verify && !written.isEmpty())
+        readAll(readBacks, images, written, &trace);
+
+    Report report(int(link.ports.size()));
+    const bool several = report.several();
+    std::size_t next = 0;
+    for (const auto &transfer : transfers) {
+        if (!transfer->succeeded()) {
+            report.failure(*transfer, failureLines(*transfer, !several), failureExit(*transfer));
+            continue;
+        }
+        if (verify) {
+            const std::size_t at = next++;
+            const PortTransfer &readBack = *readBacks[at];
+            if (!readBack.succeeded()) {
+                QStringList lines = failureLines(readBack, !several);
+                lines.first().prepend(QStringLiteral("written, but not read back: "));
+                report.failure(*transfer, lines, failureExit(readBack));
+                continue;
+            }
+            const radiocompare::Result result = radiocompare::compare(images[at], source->image, calibration);
+            if (!result.equal()) {
+                report.errorLines(*transfer,
+                                  QStringList{QStringLiteral("the radio does not hold what was written (%1; "
+                                                             "radio -> file):")
+                                                  .arg(differencesText(result.count()))} +
+                                      result.lines(),
+                                  Failure);
+                continue;
+            }
+        }
+        report.success(*transfer, QStringLiteral("Writing Frequency Successful!"));
+    }
+    return report.exitCode();
+}
+
+int runVerify(const QStringList &arguments) {
+    QStringList args = arguments;
+    LinkArguments link;
+    const bool calibration = takeFlag(args, QStringLiteral("--calibration"));
+    if (!takeLinkArguments(args, link) || args.size() != 1 || args.first().startsWith(QLatin1Char('-')))
+        return fail(
+            QStringLiteral("usage: verify --port DEVICE_OR_NUMBER [--port ...] FILE.dat [--calibration] "
+                           "[--no-backup] [--trace FILE]"),
+            Usage);
+    const std::optional<WriteSource> source = openForWriting(args.first());
+    if (!source)
+        return Failure;
+    LinkTrace trace;
+    if (!openTrace(link, trace))
+        return Failure;
+
+    Report report(int(link.ports.size()));
+    readEach(link, trace, report, [&](const PortTransfer &transfer, const MemoryImage &image, int) {
+        const radiocompare::Result result = radiocompare::compare(image, source->image, calibration);
+        if (result.equal()) {
+            report.success(transfer, QStringLiteral("no differences"));
+            return;
+        }
+        if (report.several())
+            report.success(transfer, differencesText(result.count()));
+        report.lines(transfer, result.lines());
+        report.setExit(Failure);
+    });
+    return report.exitCode();
 }
 
 } // namespace cli

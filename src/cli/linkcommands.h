@@ -1,5 +1,8 @@
 #pragma once
-// The radio link commands of orlex-k7-cli: read (radio -> .dat) and write (.dat -> radio).
+// The radio link commands of orlex-k7-cli: read (radio -> .dat), write (.dat -> radio) and verify (radio
+// compared with what a write of a .dat would send). Each takes one or more ports and runs one transfer per
+// port, all at the same time; every successful read of a radio also keeps a backup (--no-backup: none), and
+// --trace FILE writes every frame to FILE.
 
 #include <QStringList>
 
@@ -15,5 +18,7 @@ enum LinkExit : int {
 
 int runRead(const QStringList &args);
 int runWrite(const QStringList &args);
+// Exit 0 when every radio holds what a write would send, 1 when one differs (the fields are listed).
+int runVerify(const QStringList &args);
 
 } // namespace cli

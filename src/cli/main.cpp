@@ -36,9 +36,13 @@ const cli::Command commands[] = {
     {"print", "FILE.dat -o OUT.pdf [--lang zh|en]", "write the programming-data report as a PDF (no display)",
      cli::runPrint},
     // Radio link commands (src/cli/linkcommands.h) are listed here, one line each.
-    {"read", "--port DEVICE_OR_NUMBER -o OUT.dat", "read the radio into a data file", cli::runRead},
-    {"write", "--port DEVICE_OR_NUMBER FILE.dat [--force-band] [--calibration]",
+    // Each takes --port more than once (one transfer per port, all at once), and --trace FILE.
+    {"read", "--port DEVICE_OR_NUMBER -o OUT.dat [--no-backup]",
+     "read the radio into a data file (and a backup)", cli::runRead},
+    {"write", "--port DEVICE_OR_NUMBER FILE.dat [--force-band] [--calibration] [--verify]",
      "write a data file into the radio", cli::runWrite},
+    {"verify", "--port DEVICE_OR_NUMBER FILE.dat [--calibration]",
+     "compare the radio with what a write of the file would send (exit 0 same, 1 different)", cli::runVerify},
     {"--help", "", "show this help", runHelp},
     {"--version", "", "show the version", runVersion},
 };
@@ -92,6 +96,8 @@ int main(int argc, char *argv[]) {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationVersion(cmdline::version());
+    // The backups go to the programmer's data folder, whichever program read the radio.
+    QCoreApplication::setApplicationName(QStringLiteral("ORLEX-K7"));
     // Global options stand before the command; everything from the command on belongs to the command.
     cmdline::CommandLine commandLine(QLatin1String(cli::ProgramName), QString());
     commandLine.parser().setOptionsAfterPositionalArgumentsMode(

@@ -2,6 +2,7 @@
 
 #include "editors/channelgridview.h"
 #include "editors/channelitemdelegate.h"
+#include "editors/channeltablecommands.h"
 #include "editors/channeltablemodel.h"
 #include "editors/clientscrollarea.h"
 #include "gui/document.h"
@@ -36,8 +37,10 @@ ChannelEditorWindow::ChannelEditorWindow(Document &document, QWidget *parent)
     m_grid->setModel(m_model);
     m_delegate = new ChannelItemDelegate(*m_model, *m_grid);
     m_grid->setChannelDelegate(m_delegate);
+    m_commands = new ChannelTableCommands(m_document, *m_model, *m_grid);
     layoutGrid();
     m_scrollArea->setWidget(m_client);
+    m_scrollArea->viewport()->installEventFilter(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -55,7 +58,13 @@ void ChannelEditorWindow::layoutGrid() {
     header->setDefaultAlignment(Qt::AlignCenter);
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setHighlightSections(false);
-    header->setSectionsClickable(false);
+    // A header selects its column; the channel number's header is the table's corner: it selects all.
+    header->setSectionsClickable(true);
+    connect(header, &QHeaderView::sectionPressed, this, [this](int section) {
+        m_grid->finishEdit();
+        if (section == ChannelTableModel::NumberColumn)
+            m_grid->selectAll();
+    });
     QHeaderView *rows = m_grid->verticalHeader();
     rows->hide();
     rows->setSectionResizeMode(QHeaderView::Fixed);
@@ -71,9 +80,27 @@ void ChannelEditorWindow::layoutGrid() {
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     width += m_grid->verticalScrollBar()->sizeHint().width() + 2 * m_grid->frameWidth();
-    m_grid->setGeometry(0, 0, width, twipsToPixels(GridHeightTwips));
+    m_baseGridSize = QSize(width, twipsToPixels(GridHeightTwips));
+    m_grid->setGeometry(QRect(QPoint(0, 0), m_baseGridSize));
     // The panned area is the grid plus two pixels each way.
     m_client->setFixedSize(m_grid->width() + 2, m_grid->height() + 2);
+}
+
+void ChannelEditorWindow::fitGrid() {
+    // The grid is never lower than as loaded (the window's scroll bars pan it then) and grows with the window
+    // to show more channels. Its width is that of its columns; beside it lies the window's background.
+    const int inside = m_scrollArea->viewport()->height();
+    const QSize size(m_baseGridSize.width(), std::max(m_baseGridSize.height(), inside - 2));
+    if (m_grid->size() == size)
+        return;
+    m_grid->resize(size);
+    m_client->setFixedSize(size + QSize(2, 2));
+}
+
+bool ChannelEditorWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_scrollArea->viewport() && event->type() == QEvent::Resize)
+        fitGrid();
+    return QWidget::eventFilter(watched, event);
 }
 
 void ChannelEditorWindow::retranslate() {

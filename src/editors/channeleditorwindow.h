@@ -1,10 +1,12 @@
 #pragma once
 // The channel table window: 128 channels edited in place.
 
+#include <QSize>
 #include <QWidget>
 
 class ChannelGridView;
 class ChannelItemDelegate;
+class ChannelTableCommands;
 class ChannelTableModel;
 class ClientScrollArea;
 class Document;
@@ -24,10 +26,12 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void retranslate();
     void layoutGrid();
+    void fitGrid();
 
     Document &m_document;
     ChannelTableModel *m_model = nullptr;
@@ -35,4 +39,6 @@ private:
     QWidget *m_client = nullptr;
     ChannelGridView *m_grid = nullptr;
     ChannelItemDelegate *m_delegate = nullptr;
+    ChannelTableCommands *m_commands = nullptr;
+    QSize m_baseGridSize;
 };

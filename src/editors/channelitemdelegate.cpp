@@ -30,6 +30,8 @@ QLineEdit *textEditor(QWidget *parent, const char *name, int maxLength, CharFilt
     edit->setValidator(new CharFilterValidator(filter, maxLength, edit));
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Base, EditorBackground);
+    // A light box needs dark text also when the palette is dark.
+    palette.setColor(QPalette::Text, Qt::black);
     edit->setPalette(palette);
     return edit;
 }
@@ -66,6 +68,7 @@ QWidget *ChannelItemDelegate::createEditor(QWidget *parent, const QStyleOptionVi
     }
     m_editor = editor;
     m_column = column;
+    m_row = row;
     return editor;
 }
 
@@ -93,6 +96,7 @@ void ChannelItemDelegate::setEditorData(QWidget *editor, const QModelIndex &inde
         // The box starts with the cell's text exactly: the key filter and the length limit are for typing
         // (a name from an image may hold small letters, blanks, other bytes and up to eight characters).
         const QString text = index.data(Qt::EditRole).toString();
+        m_startText = text;
         edit->setMaxLength(std::max(edit->maxLength(), int(text.size())));
         if (auto *validator = edit->findChild<CharFilterValidator *>())
             validator->setStartText(text);
@@ -158,14 +162,27 @@ bool ChannelItemDelegate::eventFilter(QObject *object, QEvent *event) {
     if (event->type() == QEvent::KeyPress && object == m_editor) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         const bool text = qobject_cast<QLineEdit *>(m_editor) != nullptr;
-        if ((text && (key == Qt::Key_Return || key == Qt::Key_Enter)) || key == Qt::Key_Tab ||
-            key == Qt::Key_Backtab) {
+        if (text && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
             finishEdit();
             m_view.setFocus();
             return true;
         }
-        if (text && key == Qt::Key_Escape)
-            return true; // the text boxes have no cancel: the edit ends only by leaving them
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            const bool backwards =
+                key == Qt::Key_Backtab || (static_cast<QKeyEvent *>(event)->modifiers() & Qt::ShiftModifier);
+            finishEdit();
+            m_view.setFocus();
+            emit tabbed(backwards);
+            return true;
+        }
+        if (text && key == Qt::Key_Escape) {
+            // The name follows every key, so the name the box started with is put back.
+            if (m_column == ChannelTableModel::NameColumn)
+                m_model.setName(m_row, m_startText);
+            cancelEdit();
+            m_view.setFocus();
+            return true;
+        }
     }
     return QStyledItemDelegate::eventFilter(object, event);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The in-place editors of the channel grid: Text1 (frequencies), Text2 (name), Combo1 (tones) and
 // Combo5_5..Combo5_9 (the other choices). Frequencies and names are taken when the editor loses the focus;
-// a list stores only a pick, and losing the focus without a pick just hides it.
+// a list stores only a pick, and losing the focus without a pick just hides it. Escape closes an editor and
+// leaves the cell as it was before the edit.
 
 #include <QPointer>
 #include <QStyledItemDelegate>
@@ -29,6 +30,10 @@ public:
     // Closes the open editor without storing anything.
     void cancelEdit();
 
+signals:
+    // Tab (forwards) or Shift+Tab (backwards) ended an edit.
+    void tabbed(bool backwards);
+
 protected:
     bool eventFilter(QObject *object, QEvent *event) override;
 
@@ -40,4 +45,7 @@ private:
     QAbstractItemView &m_view;
     mutable QPointer<QWidget> m_editor;
     mutable int m_column = -1;
+    mutable int m_row = -1;
+    // What the open text box started with, put back by Escape.
+    mutable QString m_startText;
 };

@@ -92,6 +92,13 @@ QVariant ChannelTableModel::data(const QModelIndex &index, int role) const {
         if (index.column() == NumberColumn)
             return QGuiApplication::palette().color(QPalette::Button);
         return {};
+    case Qt::ForegroundRole:
+        // Text on a set background gets a colour that reads on it whatever the palette (a dark one too).
+        if ((index.row() + 1) % 2 == 0)
+            return QColor(Qt::black);
+        if (index.column() == NumberColumn)
+            return QGuiApplication::palette().color(QPalette::ButtonText);
+        return {};
     }
     return {};
 }

@@ -2,7 +2,7 @@
 
 namespace csv {
 
-QList<Record> parse(const QString &text) {
+QList<Record> parse(const QString &text, QChar separator) {
     QList<Record> records;
     Record record;
     QString field;
@@ -34,7 +34,7 @@ QList<Record> parse(const QString &text) {
             recordOpen = true;
             continue;
         }
-        if (c == QLatin1Char(',')) {
+        if (c == separator) {
             record.fields << field;
             field.clear();
             recordOpen = true;

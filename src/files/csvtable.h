@@ -15,7 +15,8 @@ struct Record {
     bool unclosedQuote = false; // a quoted field runs to the end of the text
 };
 
-QList<Record> parse(const QString &text);
+// `separator` stands between fields: "," for CSV, a tab for what spreadsheets put on the clipboard.
+QList<Record> parse(const QString &text, QChar separator = QLatin1Char(','));
 
 // One field as written: in quotes when it holds a comma, a quote, a line break or blanks at either end.
 QString quoted(const QString &field);

@@ -5,15 +5,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <cmath>
 
+#include <QSettings>
+
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include <QSettings>
 #endif
 
 namespace settings {
@@ -125,6 +125,24 @@ void writeLanguage(int languageIndex) {
     store.sync();
 }
 #endif
+
+namespace {
+const char ProgramStore[] = "ORLEX-K7";
+const char VerifyValue[] = "verifyAfterWriting";
+} // namespace
+
+bool readVerifyAfterWriting() {
+    const QSettings store(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(ProgramStore),
+                          QString::fromLatin1(ProgramStore));
+    return store.value(QString::fromLatin1(VerifyValue), false).toBool();
+}
+
+void writeVerifyAfterWriting(bool on) {
+    QSettings store(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(ProgramStore),
+                          QString::fromLatin1(ProgramStore));
+    store.setValue(QString::fromLatin1(VerifyValue), on);
+    store.sync();
+}
 
 namespace {
 // The port file is read and written only when it is a regular file (or absent): a pipe would block.

@@ -25,6 +25,11 @@ void writeLanguage(int languageIndex);
 QString languageStoreFilePath();
 #endif
 
+// Programming > Verify After Writing: off unless it was switched on; kept in the program's own per-user
+// settings file, shared with the recent files (~/.config/ORLEX-K7/ORLEX-K7.conf on Linux).
+bool readVerifyAfterWriting();
+void writeVerifyAfterWriting(bool on);
+
 // The port file: created empty when absent; byte 0 is the port number (0 when the file is empty, cannot be
 // opened or is not a regular file). Writing rewrites only byte 0 and keeps any further bytes; returns false
 // on failure.

@@ -37,6 +37,12 @@ QString devicePath(int portNumber) {
     return defaultPath(portNumber);
 }
 
+QString displayName(int portNumber) {
+    const QString path = devicePath(portNumber);
+    const QString com = QStringLiteral("COM%1").arg(portNumber);
+    return path.isEmpty() || path == com ? com : QStringLiteral("%1 (%2)").arg(com, path);
+}
+
 QString deviceForArgument(const QString &argument) {
     bool isNumber = false;
     const int number = argument.toInt(&isNumber);

@@ -20,6 +20,8 @@ inline constexpr const char *OverrideVariable = "ORLEX_K7_PORTS";
 
 // The device path of a port number; empty for 0, numbers above 20 and numbers the override leaves out.
 QString devicePath(int portNumber);
+// Short text for the user, e.g. "COM3 (/dev/ttyUSB2)"; "COM3" where the device is COM3 or none.
+QString displayName(int portNumber);
 // A command-line port argument: a number 0..255 names a port number, anything else is a device path.
 QString deviceForArgument(const QString &argument);
 // The start-up probe (FindCom): the port numbers 1..20 whose device could be opened (and was closed again).

@@ -112,7 +112,7 @@ bool RadioSimulator::parseOne(QList<RadioChunk> &out) {
         m_input.remove(0, BlockHeader + length);
         m_frames.append(frame);
         const int address = (std::uint8_t(frame[1]) << 8) | std::uint8_t(frame[2]);
-        for (int i = 0; i < length; ++i)
+        for (int i = 0; i < length && address != m_faults.dropWriteAddress; ++i)
             m_memory[std::size_t((address + i) % MemorySize)] = std::uint8_t(frame[BlockHeader + i]);
         ++m_blocksWritten;
         m_sessionWrote = true;

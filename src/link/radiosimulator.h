@@ -25,7 +25,8 @@ struct RadioFaults {
     int pieceSize = 0;                   // 0: whole replies; N: replies go out in pieces of N bytes
     int slowReply = -1;                  // reply N waits slowMs before it goes out (0: every reply)
     int slowMs = 0;
-    int repeatFromReply = 0; // 0: off; N: reply N, and then every later reply, is reply N again
+    int repeatFromReply = 0;   // 0: off; N: reply N, and then every later reply, is reply N again
+    int dropWriteAddress = -1; // a data block written to this address is acknowledged but not stored
 };
 
 class RadioSimulator {

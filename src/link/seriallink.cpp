@@ -1,10 +1,29 @@
 #include "link/seriallink.h"
 
+#include "link/linktrace.h"
 #include "link/writetransaction.h"
 
 namespace {
 constexpr int LineSpeed = 9600;
 constexpr int FinalFlushMs = 200;
+
+// How a transaction ended, for the trace.
+const char *outcomeText(LinkOutcome outcome) {
+    switch (outcome) {
+    case LinkOutcome::Success:
+        return "success";
+    case LinkOutcome::CommunicationError:
+        return "communication error";
+    case LinkOutcome::BandRefused:
+        return "band refused";
+    case LinkOutcome::Cancelled:
+        return "cancelled";
+    case LinkOutcome::Running:
+    case LinkOutcome::BandQuestion:
+        break;
+    }
+    return "?";
+}
 } // namespace
 
 SerialLink::SerialLink(QObject *parent) : QObject(parent) {
@@ -47,8 +66,18 @@ bool SerialLink::start(const QString &device, std::unique_ptr<Transaction> trans
         return false;
     if (m_port.isOpen())
         m_port.close();
-    if (!openPort(m_port, device))
+    m_device = device;
+    m_openProblem = PortProblem::None;
+    m_openErrorText.clear();
+    if (!openPort(m_port, device)) {
+        m_openProblem = ports::problemAfterFailedOpen(m_port, device);
+        m_openErrorText = m_port.errorString();
+        if (m_trace)
+            m_trace->note(device, QStringLiteral("cannot open: ") + m_openErrorText);
         return false;
+    }
+    if (m_trace)
+        m_trace->note(device, QStringLiteral("open"));
     m_port.clear(QSerialPort::Input); // nothing left over from an earlier session counts as an answer
     m_transaction = std::move(transaction);
     m_threshold = 1;
@@ -82,6 +111,8 @@ void SerialLink::onReadyRead() {
            m_port.bytesAvailable() >= m_threshold) {
         const QByteArray bytes = m_port.readAll();
         m_bytesReceived += bytes.size();
+        if (m_trace)
+            m_trace->received(m_device, bytes);
         apply(m_transaction->onBytes(bytes));
     }
 }
@@ -147,6 +178,8 @@ void SerialLink::sendFrame(const LinkFrame &frame) {
         m_port.flush();
     }
     m_bytesSent += frame.bytes.size();
+    if (m_trace)
+        m_trace->sent(m_device, frame.bytes);
 }
 
 void SerialLink::end(LinkOutcome outcome) {
@@ -154,6 +187,8 @@ void SerialLink::end(LinkOutcome outcome) {
     m_questionOpen = false;
     m_watchdog.stop();
     closePort();
+    if (m_trace)
+        m_trace->note(m_device, QStringLiteral("end ") + QLatin1String(outcomeText(outcome)));
     emit finished(outcome);
 }
 

@@ -6,6 +6,7 @@
 // transaction as a time-out would.
 
 #include "link/linkactions.h"
+#include "link/portproblem.h"
 #include "link/transaction.h"
 
 #include <QObject>
@@ -13,6 +14,8 @@
 #include <QTimer>
 
 #include <memory>
+
+class LinkTrace;
 
 class SerialLink : public QObject {
     Q_OBJECT
@@ -22,6 +25,8 @@ public:
 
     // Watchdog tick interval; 50 ms unless a test wants it faster.
     void setTickInterval(int ms);
+    // Every frame sent and every piece received goes to `trace` as well (not owned; null: none).
+    void setTrace(LinkTrace *trace) { m_trace = trace; }
 
     // OpenCom and start: opens the device and, if that worked, clears stale input and starts the
     // transaction ("PROGRAM" goes out). False when the port cannot be opened (empty device, missing, in
@@ -37,6 +42,10 @@ public:
     // The 50 ms timer runs while a transaction waits for the radio (not while a band question is open).
     bool isWatchdogActive() const { return m_watchdog.isActive(); }
     Transaction *transaction() const { return m_transaction.get(); }
+    // Why the last start() could not open its port (None after a start that opened it), and the port's
+    // own error text.
+    PortProblem openProblem() const { return m_openProblem; }
+    const QString &openErrorText() const { return m_openErrorText; }
     // Bytes that went over the line in the last transaction (for wire-time figures).
     qint64 bytesSent() const { return m_bytesSent; }
     qint64 bytesReceived() const { return m_bytesReceived; }
@@ -63,6 +72,10 @@ private:
     void closePort();
 
     QSerialPort m_port;
+    QString m_device;
+    LinkTrace *m_trace = nullptr;
+    PortProblem m_openProblem = PortProblem::None;
+    QString m_openErrorText;
     QTimer m_watchdog;
     std::unique_ptr<Transaction> m_transaction;
     int m_threshold = 1;

@@ -10,6 +10,7 @@ LinkActions Transaction::start() {
     m_idleTicks = 0;
     m_stepTicks = 0;
     m_countedStep = m_step;
+    m_foreignModel.clear();
     send(actions, programRequest());
     return actions;
 }
@@ -31,6 +32,7 @@ LinkActions Transaction::onBytes(const QByteArray &bytes) {
         return ended;
     }
     actions.progress = m_step;
+    noteForeignModel();
     handleStep(actions);
     actions.outcome = outcome();
     return actions;
@@ -58,6 +60,28 @@ LinkActions Transaction::endAsCommunicationError() {
     setReceiveThreshold(actions, 1);
     endWith(actions, LinkOutcome::CommunicationError);
     return actions;
+}
+
+void Transaction::noteForeignModel() {
+    // Step 2 waits for the identification: a model text and three bytes. Another radio may name itself
+    // with a text of another length; anything that is not printable text is not taken for a model.
+    static const QByteArray ourModelHex("4C512D4834");
+    constexpr int TrailingBytes = 3;
+    if (m_step != 2)
+        return;
+    if (m_rxHex.startsWith(ourModelHex) || ourModelHex.startsWith(m_rxHex)) {
+        m_foreignModel.clear();
+        return;
+    }
+    const QByteArray reply = QByteArray::fromHex(m_rxHex);
+    if (reply.size() <= TrailingBytes)
+        return;
+    const QByteArray model = reply.left(reply.size() - TrailingBytes);
+    for (char c : model) {
+        if (c < 0x20 || c > 0x7E)
+            return;
+    }
+    m_foreignModel = model;
 }
 
 bool Transaction::rxContainsAck() const {

@@ -46,6 +46,10 @@ public:
     const QByteArray &rxHex() const { return m_rxHex; }
     int receiveThreshold() const { return m_receiveThreshold; }
     bool watchdogRunning() const { return m_watchdogOn; }
+    // The model text of an identification reply that named another model (empty when none came). Such a
+    // reply fails the identification test, so the watchdog still ends the transaction; this only lets the
+    // user be told why.
+    const QByteArray &foreignModel() const { return m_foreignModel; }
 
 protected:
     static const QByteArray &programRequest();
@@ -76,7 +80,10 @@ protected:
 private:
     LinkActions endAsCommunicationError();
 
+    void noteForeignModel();
+
     QByteArray m_rxHex;
+    QByteArray m_foreignModel;
     int m_idleTicks = 0;
     int m_stepTicks = 0;
     int m_countedStep = 0;

@@ -26,7 +26,9 @@ struct OptionText {
 };
 
 const OptionText optionTexts[] = {
-    {"link", "PATH", "Also make PATH a symbolic link to the device (removed on exit; an existing PATH is replaced only when it is a link left by a simulator)."},
+    {"link", "PATH",
+     "Also make PATH a symbolic link to the device (removed on exit; an existing PATH is replaced only when "
+     "it is a link left by a simulator)."},
     {"image", "FILE.dat", "The radio's memory at start (default: all FF)."},
     {"dump", "FILE.dat", "Save the radio's memory on exit and on SIGUSR1."},
     {"band", "N", "Band code 0..15 in the identification reply (default 0)."},
@@ -40,6 +42,8 @@ const OptionText optionTexts[] = {
     {"long-blocks", "", "Fault: answer read requests with 21-byte blocks."},
     {"pieces", "N", "Fault: send every reply in pieces of N bytes."},
     {"slow", "N:MS", "Fault: wait MS milliseconds before reply N (N = 0: before every reply)."},
+    {"drop-write", "ADDRESS",
+     "Fault: acknowledge a data block written to ADDRESS (e.g. 0x0010) but keep the old memory there."},
 };
 } // namespace
 
@@ -85,6 +89,13 @@ QString readSimOptions(const QCommandLineParser &parser, SimOptions &options) {
                 return QStringLiteral("--%1 wants N:HEX").arg(QLatin1String(name));
             replies[reply] = bytes;
         }
+    }
+    if (isSet("drop-write")) {
+        bool ok = false;
+        const int address = value("drop-write").toInt(&ok, 0);
+        if (!ok || address < 0 || address >= RadioSimulator::MemorySize)
+            return QStringLiteral("--drop-write wants an address 0..0xFFFF");
+        options.faults.dropWriteAddress = address;
     }
     if (isSet("slow")) {
         const QStringList parts = value("slow").split(QLatin1Char(':'));

@@ -12,6 +12,7 @@
 #include "gui/language.h"
 
 #include <QAction>
+#include <QFile>
 #include <QProcess>
 #include <QRadioButton>
 
@@ -52,6 +53,13 @@ class TstSettingsAlive : public QObject {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QString::fromLatin1(RoleVariable), QString::fromLatin1(role));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
+        // The chooser finds its ports again when shown: ports 1..3 are files that exist.
+        QStringList ports;
+        for (int n = 1; n <= 3; ++n) {
+            ports << m_config.filePath(QStringLiteral("port%1").arg(n));
+            QFile(ports.last()).open(QIODevice::WriteOnly);
+        }
+        env.insert(QStringLiteral("ORLEX_K7_PORTS"), ports.join(QLatin1Char(':')));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(), {});

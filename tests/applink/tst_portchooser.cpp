@@ -20,6 +20,11 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QSerialPort>
+#include <QToolTip>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 using namespace applinktest;
 
@@ -38,6 +43,10 @@ private slots:
     void everyWayOfChoosingSetsThePort_data();
     void everyWayOfChoosingSetsThePort();
     void closeBoxHidesAndKeepsTheSelection();
+    void portPluggedInLaterAppearsOnReopening();
+    void probeOpensNoPort();
+    void toolTipsNameDeviceAndAdapter_data();
+    void toolTipsNameDeviceAndAdapter();
     void progressWindowTexts_data();
     void progressWindowTexts();
     void noDisplayIsOneLine();
@@ -45,6 +54,19 @@ private slots:
 
 private:
     PortChooser *chooser() const { return m_window->portChooser(); }
+    // Ports 1..20 through the override: a file for each number given, nothing for the others.
+    void makePresent(const QList<int> &numbers) {
+        QStringList paths;
+        for (int n = 1; n <= 20; ++n) {
+            const QString path = m_dir->filePath(QStringLiteral("port%1").arg(n));
+            if (numbers.contains(n)) {
+                QFile file(path);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+            }
+            paths << path;
+        }
+        qputenv(ports::OverrideVariable, paths.join(QLatin1Char(':')).toLocal8Bit());
+    }
     QString panel() const { return m_window->findChild<QLabel *>(QStringLiteral("Panel1"))->text(); }
 
     QTemporaryDir *m_dir = nullptr;
@@ -147,7 +169,7 @@ void TestPortChooser::showingSelectsTheStoredPort() {
 }
 
 void TestPortChooser::clickSetsThePortAtOnce() {
-    chooser()->setUsablePorts({1, 3, 12});
+    makePresent({1, 3, 12});
     m_window->showPortChooser();
     QVERIFY(QTest::qWaitForWindowExposed(chooser()));
     QTest::mouseClick(chooser()->button(11), Qt::LeftButton);
@@ -183,7 +205,7 @@ void TestPortChooser::everyWayOfChoosingSetsThePort() {
     QFETCH(int, index);
     QFETCH(int, port);
     QFETCH(int, reports);
-    chooser()->setUsablePorts({1, 3, 12});
+    makePresent({1, 3, 12});
     m_window->setPortNumber(1);
     m_window->showPortChooser();
     QVERIFY(QTest::qWaitForWindowActive(chooser()));
@@ -221,7 +243,7 @@ void TestPortChooser::everyWayOfChoosingSetsThePort() {
 }
 
 void TestPortChooser::closeBoxHidesAndKeepsTheSelection() {
-    chooser()->setUsablePorts({2, 9});
+    makePresent({2, 9});
     m_window->showPortChooser();
     QTest::mouseClick(chooser()->button(8), Qt::LeftButton);
     QPointer<PortChooser> before = chooser();
@@ -232,6 +254,87 @@ void TestPortChooser::closeBoxHidesAndKeepsTheSelection() {
     QVERIFY(chooser()->isVisible());
     QVERIFY(chooser()->button(8)->isChecked());
     QCOMPARE(m_window->portNumber(), 9);
+}
+
+void TestPortChooser::portPluggedInLaterAppearsOnReopening() {
+    Sim first;
+    QVERIFY(first.start({}));
+    const QString later = m_dir->filePath(QStringLiteral("later"));
+    // Port 2 names a device that does not exist yet.
+    qputenv(ports::OverrideVariable, (first.device + ':' + later).toLocal8Bit());
+    m_window->probePorts();
+    m_window->showPortChooser();
+    QVERIFY(chooser()->button(0)->isEnabled());
+    QVERIFY(!chooser()->button(1)->isEnabled());
+    chooser()->close();
+    // The cable is plugged in: a pseudo-terminal appears under that name.
+    Sim second;
+    QVERIFY(second.start({QStringLiteral("--link"), later}));
+    qputenv(ports::OverrideVariable, (first.device + ':' + later).toLocal8Bit());
+    QVERIFY(!chooser()->button(1)->isEnabled()); // nothing looks while the chooser is closed
+    m_window->showPortChooser();
+    QVERIFY(chooser()->button(1)->isEnabled());
+    QCOMPARE(chooser()->button(1)->toolTip(), later);
+    // Chosen, it reads as any port.
+    QTest::mouseClick(chooser()->button(1), Qt::LeftButton);
+    QCOMPARE(panel(), QStringLiteral("COM: 2"));
+}
+
+// Finding ports opens none: a port another program holds (which cannot be opened) is still offered, and a
+// watched device sees no open at all.
+void TestPortChooser::probeOpensNoPort() {
+    Sim sim;
+    QVERIFY(sim.start({}));
+    QSerialPort holder(sim.device);
+    QVERIFY(holder.open(QIODevice::ReadWrite));
+    const QString watched = m_dir->filePath(QStringLiteral("watched"));
+    {
+        QFile file(watched);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const int inotify = inotify_init1(IN_NONBLOCK);
+    QVERIFY(inotify >= 0);
+    QVERIFY(inotify_add_watch(inotify, QFile::encodeName(watched).constData(), IN_OPEN) >= 0);
+    qputenv(ports::OverrideVariable, (sim.device + ':' + watched).toLocal8Bit());
+    m_window->probePorts();
+    m_window->showPortChooser();
+    QVERIFY(chooser()->button(0)->isEnabled());
+    QVERIFY(chooser()->button(1)->isEnabled());
+    char events[4096];
+    QCOMPARE(::read(inotify, events, sizeof events), ssize_t(-1)); // no event waiting
+    // The watch itself works: an open is seen.
+    {
+        QFile file(watched);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+    }
+    QVERIFY(::read(inotify, events, sizeof events) > 0);
+    ::close(inotify);
+}
+
+void TestPortChooser::toolTipsNameDeviceAndAdapter_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("zh") << 0
+                        << QString::fromUtf8(
+                               "DIR/port1\n制造商：FTDI\n产品：FT232R USB UART\n序列号：A10K1ZQX");
+    QTest::newRow("en") << 1
+                        << QStringLiteral("DIR/port1\nManufacturer: FTDI\nProduct: FT232R USB UART\nSerial "
+                                          "number: A10K1ZQX");
+}
+
+void TestPortChooser::toolTipsNameDeviceAndAdapter() {
+    QFETCH(int, language);
+    QFETCH(QString, tip);
+    makePresent({1});
+    QList<ports::PortPresence> found(20);
+    found[0] = {true, QStringLiteral("FTDI"), QStringLiteral("FT232R USB UART"), QStringLiteral("A10K1ZQX")};
+    chooser()->setPresence(found);
+    Language::instance().setIndex(language);
+    QCOMPARE(chooser()->button(0)->toolTip(), tip.replace(QLatin1String("DIR"), m_dir->path()));
+    QCOMPARE(chooser()->button(1)->toolTip(), m_dir->filePath(QStringLiteral("port2")));
+    // The status panel still names the number only.
+    m_window->setPortNumber(1);
+    QCOMPARE(panel(), QStringLiteral("COM: 1"));
 }
 
 void TestPortChooser::progressWindowTexts_data() {
@@ -333,6 +436,37 @@ void TestPortChooser::screenshots() {
         QVERIFY(QTest::qWaitForWindowExposed(chooser()));
         QVERIFY(
             framed(chooser()).save(dir + QStringLiteral("/portchooser_") + suffix + QStringLiteral(".png")));
+
+        // The tool tip of a USB cable's button, as a known adapter shows it (the adapter is made up here).
+        qputenv(ports::OverrideVariable, "/dev/ttyUSB0:/dev/ttyUSB1");
+        QList<ports::PortPresence> found(20);
+        found[0] = {true, QStringLiteral("FTDI"), QStringLiteral("FT232R USB UART"),
+                    QStringLiteral("A10K1ZQX")};
+        chooser()->setPresence(found);
+        QRadioButton *button = chooser()->button(0);
+        const QPoint at = button->mapToGlobal(QPoint(button->width() / 2, button->height()));
+        QToolTip::showText(at, button->toolTip(), button);
+        QWidget *tip = nullptr;
+        QTRY_VERIFY((tip = [] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (w->inherits("QTipLabel") && w->isVisible())
+                    return w;
+            return static_cast<QWidget *>(nullptr);
+        }()));
+        const QPixmap chooserShot = framed(chooser());
+        const QPoint tipAt = tip->pos() - chooser()->mapToGlobal(QPoint(0, 0)) + QPoint(1, 26);
+        QPixmap shot(std::max(chooserShot.width(), tipAt.x() + tip->width()) + 4,
+                     std::max(chooserShot.height(), tipAt.y() + tip->height()) + 4);
+        shot.fill(Qt::white);
+        {
+            QPainter painter(&shot);
+            painter.drawPixmap(0, 0, chooserShot);
+            painter.drawPixmap(tipAt, tip->grab());
+        }
+        QVERIFY(shot.save(dir + QStringLiteral("/portchooser_tooltip_") + suffix + QStringLiteral(".png")));
+        QToolTip::hideText();
+        qputenv(ports::OverrideVariable,
+                (sim.device + ':' + m_dir->filePath("missing") + ':' + sim.device).toLocal8Bit());
         chooser()->close();
 
         ProgressWindow *window = m_window->radioLink()->progressWindow();

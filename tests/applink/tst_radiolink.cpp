@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QSerialPort>
 #include <QTableView>
 
 using namespace applinktest;
@@ -55,6 +56,9 @@ private slots:
     void writeTakesTheOpenChannelEdit();
     void invalidPort_data();
     void invalidPort();
+    void portInUse();
+    void foreignModel_data();
+    void foreignModel();
     void silentRadio_data();
     void silentRadio();
     void babblingRadio();
@@ -143,7 +147,7 @@ void TestRadioLink::readFillsEditorsAndBand() {
     m_window->readRadio();
 
     QCOMPARE(boxes.shown.size(), 1);
-    QCOMPARE(boxes.shown[0].text, text);
+    QCOMPARE(boxes.shown[0].text, text.replace(QLatin1String("DIR"), m_dir->path()));
     QCOMPARE(boxes.shown[0].style, 0);
     QCOMPARE(boxes.shown[0].title, title);
     QVERIFY(disabledMeanwhile);
@@ -248,10 +252,27 @@ void TestRadioLink::invalidPort_data() {
     QTest::addColumn<bool>("write");
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("text");
-    QTest::newRow("port 0, read, zh") << 0 << false << 0 << QStringLiteral("串行端口无效");
-    QTest::newRow("port 0, write, en") << 0 << true << 1 << QStringLiteral("The serial port is invalid");
-    QTest::newRow("port 21, read, en") << 21 << false << 1 << QStringLiteral("The serial port is invalid");
-    QTest::newRow("missing device, write, zh") << 2 << true << 0 << QStringLiteral("串行端口无效");
+    // The second line names the device and the reason; DIR stands for the test's folder.
+    QTest::newRow("port 0, read, zh")
+        << 0 << false << 0
+        << QString::fromUtf8("串行端口无效\nCOM0：此端口号没有对应的设备，请在“通信端口”中选择");
+    QTest::newRow("port 0, write, en")
+        << 0 << true << 1
+        << QStringLiteral(
+               "The serial port is invalid\nCOM0: no device is assigned to this port number; choose "
+               "one under Communication Port");
+    QTest::newRow("port 21, read, en")
+        << 21 << false << 1
+        << QStringLiteral(
+               "The serial port is invalid\nCOM21: no device is assigned to this port number; choose "
+               "one under Communication Port");
+    QTest::newRow("missing device, write, zh")
+        << 2 << true << 0
+        << QString::fromUtf8("串行端口无效\nCOM2 (DIR/none2)：设备不存在（数据线是否已插好？）");
+    QTest::newRow("missing device, read, en")
+        << 1 << false << 1
+        << QStringLiteral(
+               "The serial port is invalid\nCOM1 (DIR/none1): no such device (is the cable plugged in?)");
 }
 
 void TestRadioLink::invalidPort() {
@@ -272,7 +293,7 @@ void TestRadioLink::invalidPort() {
     else
         m_window->readRadio();
     QCOMPARE(boxes.shown.size(), 1);
-    QCOMPARE(boxes.shown[0].text, text);
+    QCOMPARE(boxes.shown[0].text, text.replace(QLatin1String("DIR"), m_dir->path()));
     QCOMPARE(boxes.shown[0].style, 0);
     QCOMPARE(boxes.shown[0].title, msgbox::applicationTitle());
     QVERIFY(commandsEnabled(m_window.get()));
@@ -280,6 +301,53 @@ void TestRadioLink::invalidPort() {
     // Nothing was encoded or decoded.
     QVERIFY(m_doc->config() == config);
     QVERIFY(m_doc->writeImage() == writeImage);
+}
+
+void TestRadioLink::portInUse() {
+    Language::instance().setIndex(1);
+    Sim sim;
+    QVERIFY(sim.start({}));
+    m_window->setPortNumber(1);
+    QSerialPort holder(sim.device);
+    QVERIFY(holder.open(QIODevice::ReadWrite));
+    BoxRecorder boxes;
+    m_window->readRadio();
+    QCOMPARE(boxes.shown.size(), 1);
+    QCOMPARE(
+        boxes.shown[0].text,
+        QStringLiteral("The serial port is invalid\nCOM1 (%1): in use by another program").arg(sim.device));
+    QVERIFY(commandsEnabled(m_window.get()));
+}
+
+// A radio that names another model ends by the watchdog as before; the message says which model answered.
+void TestRadioLink::foreignModel_data() {
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("read, en") << false << 1
+                              << QStringLiteral(
+                                     "Communication error, check the line and the serial connection "
+                                     "selection!\nThe radio answered as model \"UV-5R\", not as an "
+                                     "ORLEX-K7 (LQ-H4).");
+    QTest::newRow("write, zh") << true << 0
+                               << QString::fromUtf8(
+                                      "通信出错，请检查对讲机，连线及串口选择！\n对讲机型号不符：应答为“UV-"
+                                      "5R”，不是 ORLEX-K7（LQ-H4）。");
+}
+
+void TestRadioLink::foreignModel() {
+    QFETCH(bool, write);
+    QFETCH(int, language);
+    QFETCH(QString, text);
+    Language::instance().setIndex(language);
+    Sim sim;
+    QVERIFY(sim.start({QStringLiteral("--model"), QStringLiteral("UV-5R")}));
+    m_window->setPortNumber(1);
+    BoxRecorder boxes;
+    write ? m_window->writeRadio() : m_window->readRadio();
+    QCOMPARE(boxes.shown.size(), 1);
+    QCOMPARE(boxes.shown[0].text, text);
+    QCOMPARE(boxes.shown[0].style, 16);
 }
 
 void TestRadioLink::silentRadio_data() {

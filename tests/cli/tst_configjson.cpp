@@ -2,7 +2,7 @@
 // and the reader (encode) cannot pass as a round trip would: the golden JSON of examples/sample.dat, and one
 // row per member with a byte changed by hand.
 
-#include "cli/configjson.h"
+#include "files/configjson.h"
 #include "files/datfile.h"
 #include "image/imagecodec.h"
 

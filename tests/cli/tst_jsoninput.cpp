@@ -2,7 +2,7 @@
 // warnings for values the windows would not take. Expectations are list positions and stored texts written
 // by hand from the lists the windows show.
 
-#include "cli/configjson.h"
+#include "files/configjson.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

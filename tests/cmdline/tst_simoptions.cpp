@@ -81,7 +81,29 @@ private slots:
         QTest::newRow("second garbage bad")
             << QStringList{"--garbage", "1:AA", "--garbage", "x"} << "--garbage wants N:HEX";
         QTest::newRow("slow without colon") << QStringList{"--slow", "5"} << "--slow wants N:MS";
+        QTest::newRow("drop-write text")
+            << QStringList{"--drop-write", "x"} << "--drop-write wants an address 0..0xFFFF";
+        QTest::newRow("drop-write past the memory")
+            << QStringList{"--drop-write", "0x10000"} << "--drop-write wants an address 0..0xFFFF";
     }
+    void dropWrite_data() {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<int>("address");
+        QTest::newRow("hex") << "0x0010" << 0x10;
+        QTest::newRow("decimal") << "2048" << 0x800;
+    }
+    void dropWrite() {
+        QFETCH(QString, given);
+        QFETCH(int, address);
+        cmdline::CommandLine commandLine(QStringLiteral("orlex-k7-sim"), simDescription());
+        addSimOptions(commandLine.parser());
+        QVERIFY(commandLine.parses({QStringLiteral("orlex-k7-sim"), QStringLiteral("--drop-write"), given}));
+        SimOptions options;
+        QCOMPARE(readSimOptions(commandLine.parser(), options), QString());
+        QCOMPARE(options.faults.dropWriteAddress, address);
+        QCOMPARE(SimOptions().faults.dropWriteAddress, -1);
+    }
+
     void refused() {
         QFETCH(QStringList, args);
         QFETCH(QString, error);

@@ -3,3 +3,5 @@ orlex_add_test(tst_settingsstore SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_settingss
 orlex_add_test(tst_portfilelocation SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_portfilelocation.cpp LIBS orlex_files)
 orlex_add_test(tst_inputfile SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_inputfile.cpp LIBS orlex_files)
 orlex_add_test(tst_channelcsv SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_channelcsv.cpp LIBS orlex_files)
+orlex_add_test(tst_backups SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_backups.cpp LIBS orlex_files)
+orlex_add_test(tst_tsvtext SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_tsvtext.cpp LIBS orlex_files)

@@ -1,4 +1,4 @@
-#include "cli/configjson.h"
+#include "files/configjson.h"
 
 #include "files/messagetext.h"
 #include "image/bands.h"

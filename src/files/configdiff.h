@@ -9,8 +9,18 @@
 
 namespace configdiff {
 
-// "path: old -> new" for every member that differs, recursing into objects and arrays, in the order decode
-// writes them.
+// A member whose value differs: its path ("channels[5].rx", "general.beep") and both values.
+struct Difference {
+    QString path;
+    QJsonValue a;
+    QJsonValue b;
+};
+
+// Every member that differs, recursing into objects and arrays, in the order decode writes them.
+QList<Difference> differences(const QJsonValue &a, const QJsonValue &b, const QString &path = QString());
+// "path: old -> new".
+QString differenceLine(const Difference &difference);
+// The line of every member that differs.
 QStringList jsonDifferences(const QJsonValue &a, const QJsonValue &b, const QString &path = QString());
 
 struct ByteRange {

@@ -1,4 +1,4 @@
-#include "cli/configdiff.h"
+#include "files/configdiff.h"
 
 #include "files/messagetext.h"
 #include "image/imagecodec.h"
@@ -79,8 +79,8 @@ bool shows(const MemoryImage &image, const MemoryImage &other, std::size_t at) {
 
 } // namespace
 
-QStringList jsonDifferences(const QJsonValue &a, const QJsonValue &b, const QString &path) {
-    QStringList lines;
+QList<Difference> differences(const QJsonValue &a, const QJsonValue &b, const QString &path) {
+    QList<Difference> found;
     if (a.isObject() && b.isObject()) {
         const QJsonObject oa = a.toObject();
         const QJsonObject ob = b.toObject();
@@ -91,8 +91,8 @@ QStringList jsonDifferences(const QJsonValue &a, const QJsonValue &b, const QStr
         }
         keys.sort();
         for (const QString &k : keys)
-            lines << jsonDifferences(oa.value(k), ob.value(k), member(path, k));
-        return lines;
+            found << differences(oa.value(k), ob.value(k), member(path, k));
+        return found;
     }
     if (a.isArray() && b.isArray()) {
         const QJsonArray aa = a.toArray();
@@ -100,12 +100,23 @@ QStringList jsonDifferences(const QJsonValue &a, const QJsonValue &b, const QStr
         for (qsizetype i = 0; i < std::max(aa.size(), ab.size()); ++i) {
             const QJsonValue va = i < aa.size() ? aa.at(i) : QJsonValue(QJsonValue::Undefined);
             const QJsonValue vb = i < ab.size() ? ab.at(i) : QJsonValue(QJsonValue::Undefined);
-            lines << jsonDifferences(va, vb, QStringLiteral("%1[%2]").arg(path).arg(i));
+            found << differences(va, vb, QStringLiteral("%1[%2]").arg(path).arg(i));
         }
-        return lines;
+        return found;
     }
     if (a != b)
-        lines << QStringLiteral("%1: %2 -> %3").arg(path, shown(a), shown(b));
+        found << Difference{path, a, b};
+    return found;
+}
+
+QString differenceLine(const Difference &d) {
+    return QStringLiteral("%1: %2 -> %3").arg(d.path, shown(d.a), shown(d.b));
+}
+
+QStringList jsonDifferences(const QJsonValue &a, const QJsonValue &b, const QString &path) {
+    QStringList lines;
+    for (const Difference &d : differences(a, b, path))
+        lines << differenceLine(d);
     return lines;
 }
 
