@@ -116,7 +116,7 @@ class TstCsvFiles : public QObject {
     }
 
     void saveShot(QWidget *widget, const QString &name) {
-        const QString dir = qEnvironmentVariable("ORLEX_K7_SHOTS");
+        const QString dir = qEnvironmentVariable("ORLEX_K7_SCREENSHOT_DIR");
         if (!dir.isEmpty())
             widget->grab().save(QDir(dir).filePath(name));
     }
@@ -167,7 +167,7 @@ private slots:
         QCOMPARE(names, (QStringList{"MNLineCsv", "MNImportCsv", "MNExportCsv"}));
         QCOMPARE(shown, texts);
         QCOMPARE(actions.at(0)->objectName(), QStringLiteral("MNNew"));
-        if (!qEnvironmentVariable("ORLEX_K7_SHOTS").isEmpty()) {
+        if (!qEnvironmentVariable("ORLEX_K7_SCREENSHOT_DIR").isEmpty()) {
             file->popup(m_window->mapToGlobal(QPoint(0, 20)));
             QTRY_VERIFY(file->isVisible());
             saveShot(file, QStringLiteral("file-menu-%1.png").arg(language == 0 ? "zh" : "en"));

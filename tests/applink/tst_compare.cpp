@@ -285,9 +285,9 @@ private slots:
     }
 
     void screenshots() {
-        const QString dir = qEnvironmentVariable("ORLEX_K7_SCREENSHOTS");
+        const QString dir = qEnvironmentVariable("ORLEX_K7_SCREENSHOT_DIR");
         if (dir.isEmpty())
-            QSKIP("set ORLEX_K7_SCREENSHOTS to a directory to save the windows' pictures");
+            QSKIP("set ORLEX_K7_SCREENSHOT_DIR to a directory to save the windows' pictures");
         QDir().mkpath(dir);
         MemoryImage radio = imageOf(sampleDat());
         radio[65] = 0x50, radio[66] = 0x12;

@@ -356,7 +356,7 @@ private slots:
     }
 
     // The real boxes: their buttons in both languages, Save and Apply first and default, Escape is Cancel.
-    // With ORLEX_K7_SHOT_DIR set, each question is also saved as a picture of the screen.
+    // With ORLEX_K7_SCREENSHOT_DIR set, each question is also saved as a picture of the screen.
     void questionsAsShown_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<bool>("fmQuestion");
@@ -390,7 +390,7 @@ private slots:
                 seen << box->findChild<QAbstractButton *>(QLatin1String(name))->text();
             defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
             text = box->text();
-            const QString dir = qEnvironmentVariable("ORLEX_K7_SHOT_DIR");
+            const QString dir = qEnvironmentVariable("ORLEX_K7_SCREENSHOT_DIR");
             if (!dir.isEmpty()) {
                 QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
                 (screen.isNull() ? box->grab() : screen).save(dir + QLatin1Char('/') + shot);

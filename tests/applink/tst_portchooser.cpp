@@ -405,9 +405,9 @@ void TestPortChooser::noDisplayIsOneLine() {
 }
 
 void TestPortChooser::screenshots() {
-    const QString dir = qEnvironmentVariable("ORLEX_K7_SCREENSHOTS");
+    const QString dir = qEnvironmentVariable("ORLEX_K7_SCREENSHOT_DIR");
     if (dir.isEmpty())
-        QSKIP("set ORLEX_K7_SCREENSHOTS to a directory to save the windows' pictures");
+        QSKIP("set ORLEX_K7_SCREENSHOT_DIR to a directory to save the windows' pictures");
     QDir().mkpath(dir);
     // Offscreen windows have no frame: paint a plain caption strip above the client area.
     auto framed = [](QWidget *window) {

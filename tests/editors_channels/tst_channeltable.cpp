@@ -797,11 +797,11 @@ void TestChannelTable::readableOnADarkPalette() {
     QApplication::setPalette(saved);
 }
 
-// Pictures for a person to look at, only when ORLEX_K7_SHOTS names a folder.
+// Pictures for a person to look at, only when ORLEX_K7_SCREENSHOT_DIR names a folder.
 void TestChannelTable::screenshots() {
-    const QString folder = qEnvironmentVariable("ORLEX_K7_SHOTS");
+    const QString folder = qEnvironmentVariable("ORLEX_K7_SCREENSHOT_DIR");
     if (folder.isEmpty())
-        QSKIP("ORLEX_K7_SHOTS not set");
+        QSKIP("ORLEX_K7_SCREENSHOT_DIR not set");
     for (int language = 0; language < 2; ++language) {
         Language::instance().setIndex(language);
         setChannels("RPT1@145 RPT2@146 CITY@440 FIELD@441 - HOME@438");

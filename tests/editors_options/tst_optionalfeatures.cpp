@@ -857,9 +857,9 @@ void TestOptionalFeatures::imageRoundTrip() {
 }
 
 void TestOptionalFeatures::screenshots() {
-    const QString dir = qEnvironmentVariable("ORLEX_K7_SCREENSHOTS");
+    const QString dir = qEnvironmentVariable("ORLEX_K7_SCREENSHOT_DIR");
     if (dir.isEmpty())
-        QSKIP("set ORLEX_K7_SCREENSHOTS to a directory to save the window's pictures");
+        QSKIP("set ORLEX_K7_SCREENSHOT_DIR to a directory to save the window's pictures");
     QDir().mkpath(dir);
     for (int language : {0, 1}) {
         Language::instance().setIndex(language);

@@ -591,9 +591,9 @@ void TestPrintReport::printCommand() {
 }
 
 void TestPrintReport::screenshots() {
-    const QString dir = qEnvironmentVariable("ORLEX_K7_SCREENSHOTS");
+    const QString dir = qEnvironmentVariable("ORLEX_K7_SCREENSHOT_DIR");
     if (dir.isEmpty())
-        QSKIP("set ORLEX_K7_SCREENSHOTS to a directory to save the report's pages and the preview");
+        QSKIP("set ORLEX_K7_SCREENSHOT_DIR to a directory to save the report's pages and the preview");
     QDir().mkpath(dir);
     for (int language : {0, 1}) {
         Language::instance().setIndex(language);
