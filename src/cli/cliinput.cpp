@@ -39,9 +39,8 @@ std::optional<QByteArray> readInput(const QString &path, qint64 limit, inputfile
     return std::nullopt;
 }
 
-std::optional<RadioConfig> openDataFile(const QString &path) {
-    const std::optional<QByteArray> contents =
-        readInput(path, datfile::FileSize, inputfile::Oversize::Truncate);
+std::optional<DataInput> readDataFile(const QString &path) {
+    std::optional<QByteArray> contents = readInput(path, datfile::FileSize, inputfile::Oversize::Truncate);
     if (!contents)
         return std::nullopt;
     const std::optional<MemoryImage> image = datfile::imageFromBytes(*contents);
@@ -50,7 +49,14 @@ std::optional<RadioConfig> openDataFile(const QString &path) {
                  .arg(inputName(path)));
         return std::nullopt;
     }
-    return decode(*image, RadioConfig{});
+    return DataInput{std::move(*contents), *image};
+}
+
+std::optional<RadioConfig> openDataFile(const QString &path) {
+    const std::optional<DataInput> file = readDataFile(path);
+    if (!file)
+        return std::nullopt;
+    return decode(file->image, RadioConfig{});
 }
 
 int writeOutput(const QString &path, const QByteArray &bytes) {

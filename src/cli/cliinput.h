@@ -3,6 +3,7 @@
 // a bound and written whole or not at all; failures are reported as one line.
 
 #include "files/inputfile.h"
+#include "image/memoryimage.h"
 #include "image/radioconfig.h"
 
 #include <QByteArray>
@@ -20,6 +21,14 @@ bool isInputArgument(const QString &arg);
 
 // A regular file (or standard input for "-"), up to `limit` bytes; nullopt after the failure was reported.
 std::optional<QByteArray> readInput(const QString &path, qint64 limit, inputfile::Oversize oversize);
+
+// A data file (or standard input for "-"): its bytes, up to a data file's size, and its image; nullopt after
+// the failure was reported.
+struct DataInput {
+    QByteArray contents;
+    MemoryImage image;
+};
+std::optional<DataInput> readDataFile(const QString &path);
 
 // The configuration a freshly started program shows after opening the data file (or standard input for "-");
 // nullopt after the failure was reported.

@@ -22,17 +22,10 @@ struct Opened {
 };
 
 std::optional<Opened> open(const QString &path) {
-    const std::optional<QByteArray> contents =
-        readInput(path, datfile::FileSize, inputfile::Oversize::Truncate);
-    if (!contents)
+    const std::optional<DataInput> file = readDataFile(path);
+    if (!file)
         return std::nullopt;
-    const std::optional<MemoryImage> image = datfile::imageFromBytes(*contents);
-    if (!image) {
-        fail(QStringLiteral("%1: not an ORLEX-K7 data file (it does not begin with \"PWB-7K\")")
-                 .arg(inputName(path)));
-        return std::nullopt;
-    }
-    return Opened{contents->left(datfile::HeaderSize), *image};
+    return Opened{file->contents.left(datfile::HeaderSize), file->image};
 }
 
 // Header offsets whose bytes differ (a byte missing from a short file differs from any byte).

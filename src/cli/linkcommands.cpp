@@ -156,6 +156,18 @@ std::optional<WriteSource> openForWriting(const QString &path) {
     return source;
 }
 
+// The port options and the one FILE.dat of write and verify, the file opened as the programmer's Open does,
+// and the trace; Ok, or the exit code after the failure was reported.
+int takeFileAndTrace(QStringList &args, LinkArguments &link, LinkTrace &trace,
+                     std::optional<WriteSource> &source, const char *usage) {
+    if (!takeLinkArguments(args, link) || args.size() != 1 || args.first().startsWith(QLatin1Char('-')))
+        return fail(QStringLiteral("usage: %1").arg(QLatin1String(usage)), Usage);
+    source = openForWriting(args.first());
+    if (!source || !openTrace(link, trace))
+        return Failure;
+    return Ok;
+}
+
 // "out.dat" for one port; "out-1.dat", "out-2.dat", ... for several.
 QString outputFor(const QString &output, int index, int count) {
     if (count == 1)
@@ -243,17 +255,14 @@ int runWrite(const QStringList &arguments) {
     const bool forceBand = takeFlag(args, QStringLiteral("--force-band"));
     const bool calibration = takeFlag(args, QStringLiteral("--calibration"));
     const bool verify = takeFlag(args, QStringLiteral("--verify"));
-    if (!takeLinkArguments(args, link) || args.size() != 1 || args.first().startsWith(QLatin1Char('-')))
-        return fail(
-            QStringLiteral("usage: write --port DEVICE_OR_NUMBER [--port ...] FILE.dat [--force-band] "
-                           "[--calibration] [--verify] [--trace FILE]"),
-            Usage);
-    const std::optional<WriteSource> source = openForWriting(args.first());
-    if (!source)
-        return Failure;
     LinkTrace trace;
-    if (!openTrace(link, trace))
-        return Failure;
+    std::optional<WriteSource> source;
+    if (const int exit =
+            takeFileAndTrace(args, link, trace, source,
+                             "write --port DEVICE_OR_NUMBER [--port ...] FILE.dat [--force-band] "
+                             "[--calibration] [--verify] [--trace FILE]");
+        exit != Ok)
+        return exit;
 
     const WriteOptions options{source->config.band, forceBand, calibration};
     std::vector<std::unique_ptr<PortTransfer>> transfers;
@@ -313,17 +322,14 @@ int runVerify(const QStringList &arguments) {
     QStringList args = arguments;
     LinkArguments link;
     const bool calibration = takeFlag(args, QStringLiteral("--calibration"));
-    if (!takeLinkArguments(args, link) || args.size() != 1 || args.first().startsWith(QLatin1Char('-')))
-        return fail(
-            QStringLiteral("usage: verify --port DEVICE_OR_NUMBER [--port ...] FILE.dat [--calibration] "
-                           "[--no-backup] [--trace FILE]"),
-            Usage);
-    const std::optional<WriteSource> source = openForWriting(args.first());
-    if (!source)
-        return Failure;
     LinkTrace trace;
-    if (!openTrace(link, trace))
-        return Failure;
+    std::optional<WriteSource> source;
+    if (const int exit =
+            takeFileAndTrace(args, link, trace, source,
+                             "verify --port DEVICE_OR_NUMBER [--port ...] FILE.dat [--calibration] "
+                             "[--no-backup] [--trace FILE]");
+        exit != Ok)
+        return exit;
 
     Report report(int(link.ports.size()));
     readEach(link, trace, report, [&](const PortTransfer &transfer, const MemoryImage &image, int) {
